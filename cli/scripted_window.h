@@ -1,0 +1,39 @@
+#pragma once
+// A main window with recording ports, driven by the actions of a window
+// script, and the answer that describes the state it is left in.
+#include <stdexcept>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/recording_ports.h"
+#include "figure/recording_picture_box.h"
+#include "mainwindow/main_window.h"
+
+namespace anglewise {
+
+/// A session that cannot be played: bad JSON, an unknown action or control.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// A fresh main window as the user first sees it, start-up done.
+class ScriptedWindow {
+ public:
+  ScriptedWindow();
+  /// Applies one action such as ["click", "Check1"]; throws ScriptError.
+  void apply(const nlohmann::ordered_json& action);
+  /// The window's state: controls, messages, beeps, record, figure, pages.
+  nlohmann::ordered_json answer() const;
+
+  RecordingMessages messages;
+  CountingBeeper beeper;
+  RecordingPictureBox picture;
+  MainWindow window;
+
+ private:
+  void click(const std::string& name);
+};
+
+}  // namespace anglewise

@@ -1,0 +1,30 @@
+#pragma once
+// The drawing surface of the triangle figure: twips from the top-left corner
+// of the inner area, coordinates in single precision, arcs in radians
+// running counter-clockwise from start to end.
+
+namespace anglewise {
+
+/// A colour by red, green and blue, 0 to 255 each.
+struct Rgb {
+  int r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kWhite{255, 255, 255};
+
+/// The picture box the figure draws on; its image persists between paints.
+class PictureBox {
+ public:
+  virtual ~PictureBox() = default;
+  virtual float ScaleWidth() const = 0;
+  virtual float ScaleHeight() const = 0;
+  virtual void line(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+  virtual void fill(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+  virtual void arc(float cx, float cy, float radius, double start, double end, Rgb colour) = 0;
+};
+
+/// The inner drawing area of the main window's picture box, in twips.
+inline constexpr float kPictureScale = 3072.0f;
+
+}  // namespace anglewise

@@ -1,0 +1,49 @@
+#include "mainwindow/controls.h"
+
+namespace anglewise {
+
+void TextBox::setText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  notify();
+}
+
+void Label::setCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  notify();
+}
+
+void CheckBox::setValue(int value) {
+  if (value == value_) return;
+  value_ = value;
+  notify();
+  if (Click) Click();
+}
+
+void CheckBox::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  notify();
+}
+
+void OptionButton::setValue(bool value) {
+  if (value == value_) return;
+  value_ = value;
+  notify();
+}
+
+void OptionButton::select() {
+  bool wasSelected = value_;
+  setValue(true);
+  if (partner) partner->setValue(false);
+  if (!wasSelected && Click) Click();
+}
+
+void MenuItem::setChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  notify();
+}
+
+}  // namespace anglewise

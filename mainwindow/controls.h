@@ -1,0 +1,77 @@
+#pragma once
+// The control kinds of the main window, holding exactly the properties the
+// program reads and writes. A control tells its observer (the real widget)
+// about every change; a check box also runs its click handler whenever its
+// Value changes, whether the user or the code changed it.
+#include <functional>
+#include <string>
+
+namespace anglewise {
+
+/// Something a widget can watch: `observer` runs after each change.
+class Observed {
+ public:
+  std::function<void()> observer;
+
+ protected:
+  void notify() const {
+    if (observer) observer();
+  }
+};
+
+class TextBox : public Observed {
+ public:
+  const std::string& Text() const { return text_; }
+  void setText(const std::string& text);
+
+ private:
+  std::string text_;
+};
+
+class Label : public Observed {
+ public:
+  const std::string& Caption() const { return caption_; }
+  void setCaption(const std::string& caption);
+
+ private:
+  std::string caption_;
+};
+
+class CheckBox : public Observed {
+ public:
+  std::function<void()> Click;  ///< runs on every change of Value
+  int Value() const { return value_; }
+  bool Enabled() const { return enabled_; }
+  /// Sets Value (0 or 1); a change notifies and then runs Click.
+  void setValue(int value);
+  void setEnabled(bool enabled);
+
+ private:
+  int value_ = 0;
+  bool enabled_ = true;
+};
+
+class OptionButton : public Observed {
+ public:
+  std::function<void()> Click;  ///< runs when the button becomes selected
+  OptionButton* partner = nullptr;  ///< the other button of its pair
+  bool Value() const { return value_; }
+  /// Selects this button and unselects its partner; Click runs only when
+  /// it was not selected before.
+  void select();
+
+ private:
+  void setValue(bool value);
+  bool value_ = false;
+};
+
+class MenuItem : public Observed {
+ public:
+  bool Checked() const { return checked_; }
+  void setChecked(bool checked);
+
+ private:
+  bool checked_ = false;
+};
+
+}  // namespace anglewise

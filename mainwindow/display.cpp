@@ -1,0 +1,138 @@
+// The Display command and the controls around it: the obtuse-choice
+// enabling, the angle notation switch and the Decimals menu.
+#include "mainwindow/main_window.h"
+#include "solver/dms.h"
+#include "solver/numbers.h"
+#include "solver/solvers.h"
+
+namespace anglewise {
+
+void MainWindow::displayit() {
+  TriangleState& s = state;
+  s.inputError = 0;
+  if (opt90D.Value() && Check4.Value() == 1 && Check5.Value() == 1) toomanyangles();
+  int checkedCount = 0;
+  for (int box = 1; box <= 5; ++box) checkedCount += checkBox(box).Value() == 1 ? 1 : 0;
+  if (optOBL.Value() && checkedCount > 3) tomany();
+  if (opt90D.Value() && checkedCount > 2) tomany();
+  if (s.inputError == 1) {
+    s.inputError = 0;
+    return;
+  }
+  for (int box = 1; box <= 5; ++box) {
+    if (checkBox(box).Value() == 0 && s.resultsShown == 1) inputBox(box).setText("");
+  }
+  if (Val(Text1.Text()) == 0 && Val(Text2.Text()) == 0 && Val(Text3.Text()) == 0) {
+    wronginputs();
+    return;
+  }
+  s.resultsShown = 1;
+  s.angleA = s.angleB = s.angleC = 0;
+  if (Option2.Value()) readAngleBoxesAsDms();
+  s.sideX = Val(Text1.Text());
+  s.sideY = Val(Text2.Text());
+  s.sideZ = Val(Text3.Text());
+  if (!Option2.Value()) {
+    s.angleA = Val(Text4.Text());
+    s.angleB = Val(Text5.Text());
+  }
+  for (double value : {s.sideX, s.sideY, s.sideZ, s.angleA, s.angleB}) {
+    if (value < 0) negerror();
+  }
+  if (opt90D.Value()) righttriangle(s, *this);
+  if (optOBL.Value()) obliquetriangle(s, *this);
+  if (s.solveFailed == 1) {
+    s.solveFailed = 0;
+    notgonadoit();
+    return;
+  }
+  s.angleADms = formatDms(s.angleA);
+  s.angleBDms = formatDms(s.angleB);
+  for (int box = 1; box <= 5; ++box) inputBox(box).setText("");
+  for (Label* label : {&xlen, &yhei, &zrad, &adec, &adms, &bdec, &bdms, &c90dec, &c90dms,
+                       &theHeight, &theWidth}) {
+    label->setCaption("");
+  }
+  s.angleC = 180 - (s.angleB + s.angleA);
+  writeBack(formatDms(s.angleC));
+  Picture1_Click();
+}
+
+void MainWindow::readAngleBoxesAsDms() {
+  DmsReading a = readdms(Text4.Text());
+  if (a.reset) state.angleADms = kResetDms;
+  state.angleA = a.degrees;
+  DmsReading b = readdms(Text5.Text());
+  if (b.reset) state.angleBDms = kResetDms;
+  state.angleB = b.degrees;
+}
+
+// Boxes always get 14 places; the result labels get the chosen places.
+void MainWindow::writeBack(const std::string& angleCDms) {
+  const TriangleState& s = state;
+  auto boxText = [](double value) { return Str(Round(value, 14)); };
+  auto result = [&s](double value) { return Str(Round(value, s.decimalPlaces)); };
+  Text1.setText(boxText(s.sideX));
+  Text2.setText(boxText(s.sideY));
+  Text3.setText(boxText(s.sideZ));
+  Text4.setText(Option2.Value() ? s.angleADms : boxText(s.angleA));
+  Text5.setText(Option2.Value() ? s.angleBDms : boxText(s.angleB));
+  xlen.setCaption(result(s.sideX));
+  yhei.setCaption(result(s.sideY));
+  zrad.setCaption(result(s.sideZ));
+  adec.setCaption(result(s.angleA));
+  adms.setCaption(s.angleADms);
+  bdec.setCaption(result(s.angleB));
+  bdms.setCaption(s.angleBDms);
+  c90dec.setCaption(result(s.angleC));
+  c90dms.setCaption(angleCDms);
+  theHeight.setCaption(result(s.resultHeight));
+  theWidth.setCaption(result(s.resultWidth));
+}
+
+void MainWindow::Over90ONOFF() {
+  // Two sides and an angle that does not lie between them: X Y B, Y Z A,
+  // X Y A, X Z B, with every other box clear.
+  static constexpr int kPatterns[4][5] = {
+      {1, 1, 0, 0, 1}, {0, 1, 1, 1, 0}, {1, 1, 0, 1, 0}, {1, 0, 1, 0, 1}};
+  int flag = 0;
+  for (const auto& pattern : kPatterns) {
+    bool match = optOBL.Value();
+    for (int box = 1; box <= 5; ++box) match = match && checkBox(box).Value() == pattern[box - 1];
+    if (match) flag = 1;
+  }
+  over90checked.setEnabled(flag == 1);
+}
+
+void MainWindow::opt90D_Click() { over90checked.setEnabled(false); }
+
+void MainWindow::convertToDecimal(TextBox& box, double& angle, std::string& dms) {
+  DmsReading reading = readDmsFields(box.Text());
+  if (reading.reset) dms = kResetDms;
+  angle = reading.degrees;
+  box.setText(Str(Round(angle, 14)));
+}
+
+void MainWindow::Option1_Click() {
+  convertToDecimal(Text4, state.angleA, state.angleADms);
+  convertToDecimal(Text5, state.angleB, state.angleBDms);
+}
+
+void MainWindow::Option2_Click() {
+  state.angleA = Val(Text4.Text());
+  state.angleADms = formatDms(state.angleA);
+  Text4.setText(state.angleADms);
+  state.angleB = Val(Text5.Text());
+  state.angleBDms = formatDms(state.angleB);
+  Text5.setText(state.angleBDms);
+}
+
+void MainWindow::chooseDecimals(MenuItem& item, int places) {
+  for (MenuItem* each : {&mnuNone, &mnu4places, &mnu8places, &mnu12places}) {
+    each->setChecked(each == &item);
+  }
+  state.decimalPlaces = places;
+  if (!xlen.Caption().empty()) displayit();
+}
+
+}  // namespace anglewise

@@ -1,0 +1,29 @@
+#pragma once
+// The number and text conversions every caption goes through. They follow
+// the classic BASIC rules users of this calculator know: Val reads the number
+// at the start of a text, Str writes at most 15 significant digits with a
+// leading blank for non-negative values, Round goes half to even.
+#include <string>
+#include <string_view>
+
+namespace anglewise {
+
+/// The number at the start of `text`; blanks, tabs and line feeds anywhere are
+/// ignored, the exponent letter may be E or D. No number gives 0. A number
+/// beyond the double range saturates at the largest finite double.
+double Val(std::string_view text);
+
+/// `value` with at most 15 significant digits: " 12", "-13", " .4", " 1E+15".
+std::string Str(double value);
+
+/// `value` rounded to `places` decimal places, exactly halfway going to the
+/// even digit (decided on the exact binary value of the double).
+double Round(double value, int places);
+
+/// The largest whole number not above `value`.
+double Int(double value);
+
+/// The nearest whole number, a half going to the even one.
+double roundToWhole(double value);
+
+}  // namespace anglewise
