@@ -105,7 +105,7 @@ std::string Str(double value) {
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string out = value < 0 ? "-" : " ";
-  if (exponent >= 15 || exponent < -5) {
+  if (exponent >= 15 || exponent < -4) {
     out += digits.substr(0, 1);
     if (digits.size() > 1) out += "." + digits.substr(1);
     char expText[16];

@@ -1,0 +1,54 @@
+// How fast the Display road and the window-script player run.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "cli/script_player.h"
+#include "cli/scripted_window.h"
+
+namespace anglewise {
+namespace {
+
+// One Display of an oblique triangle on the model, figure included.
+void BM_DisplayOblique(benchmark::State& bench) {
+  ScriptedWindow w;
+  for (const char* action : {"optOBL", "Check1", "Check2", "Check4"}) w.apply({"click", action});
+  w.window.Text1.setText("10");
+  w.window.Text2.setText("6");
+  w.window.Text4.setText("30");
+  for (auto _ : bench) {
+    w.window.displaynow_Click();
+    benchmark::DoNotOptimize(w.window.theArea.Caption());
+  }
+}
+BENCHMARK(BM_DisplayOblique);
+
+std::string generatedSessions(int count) {
+  std::ostringstream out;
+  for (int i = 0; i < count; ++i) {
+    out << R"({"id": )" << i << R"(, "actions": [["click", "optOBL"], ["type", "Text1", ")"
+        << 5 + i % 7 << R"("], ["click", "Check1"], ["type", "Text2", ")" << 4 + i % 3
+        << R"("], ["click", "Check2"], ["type", "Text3", ")" << 6 + i % 5
+        << R"("], ["click", "Check3"], ["click", "displaynow"]]})" << '\n';
+  }
+  return out.str();
+}
+
+// The command line over generated sessions; items per second = sessions.
+void BM_ScriptSessions(benchmark::State& bench) {
+  const int kSessions = static_cast<int>(bench.range(0));
+  std::string input = generatedSessions(kSessions);
+  for (auto _ : bench) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    playScript(in, out);
+    benchmark::DoNotOptimize(out.str().size());
+  }
+  bench.SetItemsProcessed(bench.iterations() * kSessions);
+}
+BENCHMARK(BM_ScriptSessions)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace anglewise
+
+BENCHMARK_MAIN();

@@ -1,0 +1,189 @@
+#include "platform/main_window_widget.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <algorithm>
+
+#include "mainwindow/main_window_design.h"
+#include "platform/button_icons.h"
+#include "platform/status_panels.h"
+#include "platform/twips.h"
+
+namespace anglewise {
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+QWidget* createWidget(const ControlDesign& d, QWidget* parent) {
+  switch (d.kind) {
+    case ControlKind::Frame:
+      return new QGroupBox(qs(d.caption), parent);
+    case ControlKind::PictureBox:
+      return new PictureWidget(parent);
+    case ControlKind::OptionButton: {
+      auto* radio = new QRadioButton(qs(d.caption), parent);
+      radio->setAutoExclusive(false);  // the model keeps each pair exclusive
+      return radio;
+    }
+    case ControlKind::CheckBox:
+      return new QCheckBox(qs(d.caption), parent);
+    case ControlKind::TextBox:
+      return new QLineEdit(parent);
+    case ControlKind::Label: {
+      auto* label = new QLabel(qs(d.caption), parent);
+      label->setWordWrap(d.wordWrap);
+      Qt::Alignment h = d.align == TextAlign::Right    ? Qt::AlignRight
+                        : d.align == TextAlign::Center ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft;
+      label->setAlignment(h | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::CommandButton: {
+      auto* button = new QToolButton(parent);
+      button->setText(qs(d.caption));
+      button->setIcon(buttonIcon(qs(d.name)));
+      button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+// Breaks a caption into lines at blanks so that each fits `width` pixels,
+// as the classic check box wraps its caption.
+QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ')) {
+    QString candidate = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = candidate;
+    }
+  }
+  lines << line;
+  return lines.join('\n');
+}
+
+// A one-line label keeps its designed box; where this screen's font is
+// wider than the designed one, the font shrinks until the caption fits.
+void fitLabel(QLabel* label) {
+  QFont font = label->font();
+  while (font.pointSizeF() > 6 &&
+         QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  label->setFont(font);
+}
+
+void fitCaption(QWidget* widget, const ControlDesign& d) {
+  if (auto* label = qobject_cast<QLabel*>(widget); label && !d.wordWrap) fitLabel(label);
+  if (auto* check = qobject_cast<QCheckBox*>(widget); check && !d.caption.empty()) {
+    int indicator = check->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    check->setText(wrapped(qs(d.caption), check->fontMetrics(), check->width() - indicator));
+  }
+}
+
+}  // namespace
+
+MainWindowWidget::MainWindowWidget(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(kMainTitle);
+  setWindowIcon(windowIcon());
+  setObjectName("frmMain");
+  QFont base("Arial");
+  base.setPointSizeF(8);
+  setFont(base);
+  auto* client = new QWidget(this);
+  setCentralWidget(client);
+  double dpi = logicalDpi(this);
+  client->setMinimumSize(twipsToPixels(kMainClientWidth, dpi),
+                         twipsToPixels(kMainClientHeight - kStatusBarHeight, dpi));
+  buildControls(client);
+  buildMenus();
+  installStatusPanels(statusBar());
+  statusBar()->setFixedHeight(twipsToPixels(kStatusBarHeight, dpi));
+  setTabOrder();
+  // Escape presses Exit wherever the focus is in the window.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this,
+          [this] { control<QToolButton>("exitnow")->click(); });
+  resize(sizeHint());
+}
+
+void MainWindowWidget::buildControls(QWidget* client) {
+  for (const ControlDesign& d : mainWindowControls()) {
+    QWidget* parent = d.container.empty() ? client : controls_.value(qs(d.container), client);
+    QWidget* widget = createWidget(d, parent);
+    widget->setObjectName(qs(d.name));
+    widget->setGeometry(twipsRect(this, d.left, d.top, d.width, d.height));
+    if (!d.tooltip.empty()) widget->setToolTip(qs(d.tooltip));
+    if (d.font) {
+      QFont font(qs(d.font->name));
+      font.setPointSizeF(d.font->points);
+      font.setBold(d.font->bold);
+      widget->setFont(font);
+    }
+    fitCaption(widget, d);
+    if (d.tabIndex < 0 && d.kind != ControlKind::Frame) widget->setFocusPolicy(Qt::NoFocus);
+    controls_.insert(qs(d.name), widget);
+  }
+  int icon = twipsToPixels(732, logicalDpi(this)) / 2;
+  for (const char* name : {"displaynow", "Printitnow", "Clearthebaord", "exitnow"}) {
+    control<QToolButton>(name)->setIconSize(QSize(icon, icon));
+  }
+}
+
+void MainWindowWidget::buildMenus() {
+  QHash<QString, QMenu*> menus;
+  for (const MenuDesign& m : mainWindowMenus()) {
+    if (m.parent.empty()) {
+      QMenu* menu = menuBar()->addMenu(qs(m.caption));
+      menu->setObjectName(qs(m.name));
+      menus.insert(qs(m.name), menu);
+      continue;
+    }
+    QMenu* menu = menus.value(qs(m.parent));
+    if (m.caption == "-") {
+      menu->addSeparator()->setObjectName(qs(m.name));
+      continue;
+    }
+    QAction* action = menu->addAction(qs(m.caption));
+    action->setObjectName(qs(m.name));
+    bool decimals = m.parent == "mnuDecimals";
+    action->setCheckable(decimals);
+    action->setChecked(m.checked);
+    actions_.insert(qs(m.name), action);
+  }
+}
+
+void MainWindowWidget::setTabOrder() {
+  std::vector<const ControlDesign*> order;
+  for (const ControlDesign& d : mainWindowControls()) {
+    if (d.tabIndex >= 0) order.push_back(&d);
+  }
+  std::sort(order.begin(), order.end(),
+            [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
+  for (size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(control(qs(order[i - 1]->name)), control(qs(order[i]->name)));
+  }
+}
+
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
+  if (aboutToClose) aboutToClose();
+  event->accept();
+}
+
+}  // namespace anglewise

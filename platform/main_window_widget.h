@@ -1,0 +1,46 @@
+#pragma once
+// The real main window, built from the designed control and menu tables:
+// frames, boxes, labels, picture buttons, the picture box, the menu bar and
+// the status bar, placed in twips at the screen's DPI. It holds no logic;
+// the binding connects it to the model.
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+#include "platform/picture_widget.h"
+
+class QAction;
+
+namespace anglewise {
+
+class MainWindowWidget : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindowWidget(QWidget* parent = nullptr);
+
+  /// The widget of a designed control by name, or nullptr.
+  QWidget* control(const QString& name) const { return controls_.value(name); }
+  template <typename T>
+  T* control(const QString& name) const {
+    return qobject_cast<T*>(control(name));
+  }
+  PictureWidget* picture() const { return control<PictureWidget>("Picture1"); }
+  /// The action of a menu item by name, or nullptr.
+  QAction* menuAction(const QString& name) const { return actions_.value(name); }
+
+  /// Runs when the window is about to close, by any path.
+  std::function<void()> aboutToClose;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls(QWidget* client);
+  void buildMenus();
+  void setTabOrder();
+
+  QHash<QString, QWidget*> controls_;
+  QHash<QString, QAction*> actions_;
+};
+
+}  // namespace anglewise

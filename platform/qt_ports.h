@@ -1,0 +1,22 @@
+#pragma once
+// Message boxes and the beep through Qt.
+#include <QPointer>
+#include <QWidget>
+
+#include "mainwindow/ports.h"
+
+namespace anglewise {
+
+/// A modal QMessageBox; style 48 is the exclamation icon with OK only.
+class QtMessageBox : public MessageBoxPort {
+ public:
+  int show(const std::string& text, int style, const std::string& title) override;
+  QPointer<QWidget> owner;
+};
+
+class QtBeep : public BeepPort {
+ public:
+  void beep() override;
+};
+
+}  // namespace anglewise

@@ -1,0 +1,145 @@
+// The real window under the offscreen platform: widgets built as designed,
+// bound to the model both ways. Any modal dialog that nobody expects is
+// closed by a watchdog and fails the test instead of hanging it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "platform/desktop_app.h"
+
+namespace anglewise {
+namespace {
+
+class WidgetTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "platform_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!QApplication::instance()) new QApplication(argc, argv);
+  }
+
+  WidgetTest() {
+    watchdog_.setInterval(50);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+          dialogs.push_back(box->windowTitle() + "|" + box->text());
+        } else {
+          dialogs.push_back(modal->windowTitle());
+        }
+        modal->close();
+      }
+    });
+    watchdog_.start();
+    app.widget().show();
+  }
+
+  template <typename T>
+  T* w(const char* name) {
+    return app.widget().control<T>(name);
+  }
+
+  DesktopApp app;
+  QStringList dialogs;
+
+ private:
+  QTimer watchdog_;
+};
+
+TEST_F(WidgetTest, WindowShowsTheDesignedCaptions) {
+  EXPECT_EQ(app.widget().windowTitle(), "Anglewise");
+  EXPECT_EQ(w<QGroupBox>("Frame1")->title(), "Display");
+  EXPECT_EQ(w<QGroupBox>("Frame5")->title(), "");
+  EXPECT_EQ(w<QRadioButton>("optOBL")->text(), "Obligue Angle Triangle");
+  EXPECT_EQ(w<QRadioButton>("opt90D")->toolTip(), "C Angle is 90 Degrees");
+  EXPECT_EQ(w<QLabel>("Label9")->text(), "Angle A - Dec.       =");
+  EXPECT_TRUE(w<QLabel>("Label9")->alignment() & Qt::AlignRight);
+  EXPECT_EQ(w<QToolButton>("Clearthebaord")->text(), "Clear");
+  EXPECT_FALSE(w<QCheckBox>("over90checked")->isEnabled());
+  EXPECT_TRUE(w<QRadioButton>("Option1")->isChecked());
+  EXPECT_TRUE(app.widget().menuAction("mnu12places")->isChecked());
+  EXPECT_EQ(app.widget().menuAction("mnuHelpAbout")->text(), "&About ");
+  QStringList menus;
+  for (QAction* a : app.widget().menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"&Print", "&Decimals", "&Help"}));
+  // 15 twips a pixel at 96 DPI: Text1 at 360, 1080 inside its frame.
+  if (app.widget().logicalDpiX() == 96) {
+    EXPECT_EQ(w<QLineEdit>("Text1")->geometry(), QRect(24, 72, 121, 19));
+  }
+  EXPECT_TRUE(dialogs.isEmpty());
+}
+
+TEST_F(WidgetTest, UserTickAndTypingReachTheModel) {
+  QTest::mouseClick(w<QRadioButton>("optOBL"), Qt::LeftButton);
+  EXPECT_TRUE(app.model().optOBL.Value());
+  EXPECT_FALSE(w<QRadioButton>("opt90D")->isChecked());
+  QTest::keyClicks(w<QLineEdit>("Text1"), "10");
+  EXPECT_EQ(app.model().Text1.Text(), "10");
+  for (const char* name : {"Check1", "Check2", "Check5"}) {
+    QTest::mouseClick(w<QCheckBox>(name), Qt::LeftButton);
+  }
+  EXPECT_EQ(app.model().Check5.Value(), 1);
+  EXPECT_TRUE(w<QCheckBox>("over90checked")->isEnabled());
+}
+
+TEST_F(WidgetTest, ModelChangesReachTheWidgets) {
+  app.model().mnu4places_Click();
+  app.model().Text2.setText(" 4");
+  app.model().Check3.setValue(1);
+  app.model().xlen.setCaption(" 3");
+  EXPECT_EQ(w<QLineEdit>("Text2")->text(), " 4");
+  EXPECT_TRUE(w<QCheckBox>("Check3")->isChecked());
+  EXPECT_EQ(w<QLabel>("xlen")->text(), " 3");
+  EXPECT_TRUE(app.widget().menuAction("mnu4places")->isChecked());
+  EXPECT_FALSE(app.widget().menuAction("mnu12places")->isChecked());
+}
+
+TEST_F(WidgetTest, DisplayButtonSolvesAndDraws) {
+  QTest::mouseClick(w<QRadioButton>("opt90D"), Qt::LeftButton);
+  QTest::keyClicks(w<QLineEdit>("Text1"), "3");
+  QTest::mouseClick(w<QCheckBox>("Check1"), Qt::LeftButton);
+  QTest::keyClicks(w<QLineEdit>("Text2"), "4");
+  QTest::mouseClick(w<QCheckBox>("Check2"), Qt::LeftButton);
+  QTest::mouseClick(w<QToolButton>("displaynow"), Qt::LeftButton);
+  EXPECT_EQ(w<QLabel>("adms")->text(), " 53d 7m 48s .368");
+  EXPECT_EQ(w<QLineEdit>("Text3")->text(), " 5");
+  const QImage& image = app.widget().picture()->image();
+  ASSERT_FALSE(image.isNull());
+  int dark = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  EXPECT_GT(dark, 100);
+  EXPECT_TRUE(dialogs.isEmpty());
+}
+
+TEST_F(WidgetTest, RefusalShowsAModalMessageBox) {
+  QTest::mouseClick(w<QRadioButton>("opt90D"), Qt::LeftButton);
+  QTest::mouseClick(w<QToolButton>("displaynow"), Qt::LeftButton);
+  ASSERT_EQ(dialogs.size(), 1);
+  EXPECT_EQ(dialogs[0],
+            "Value of Inputs Incorrect|Invalid Number of Inputs !\n\nThe number of input values "
+            "are incorrect.");
+}
+
+TEST_F(WidgetTest, EscapeClosesLikeExit) {
+  ASSERT_TRUE(app.widget().isVisible());
+  QApplication::setActiveWindow(&app.widget());
+  QTest::keyClick(w<QLineEdit>("Text1"), Qt::Key_Escape);
+  EXPECT_FALSE(app.widget().isVisible());
+}
+
+}  // namespace
+}  // namespace anglewise
