@@ -10,18 +10,15 @@
 
 namespace anglewise {
 
-/// Plays one session line; the answer carries "error" when it could not.
+/// Plays one session line and returns its answer as one line of JSON;
+/// `played` is false when the answer is an error.
+std::string answerLine(const std::string& line, bool& played);
+
+/// The answer to one session line as a JSON document.
 nlohmann::ordered_json playSession(const std::string& line);
 
 /// Plays every line of `in`, writing one answer a line to `out`. Returns
 /// 0 when every session played, 1 when any had an error.
 int playScript(std::istream& in, std::ostream& out);
-
-/// A double as JSON: the shortest text that reads back to it, whole numbers
-/// without a point, and "inf", "-inf" or "nan" for values that are not finite.
-nlohmann::ordered_json jsonDouble(double value);
-
-/// A single-precision value as JSON, shortest for single precision.
-nlohmann::ordered_json jsonSingle(float value);
 
 }  // namespace anglewise

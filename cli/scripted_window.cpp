@@ -1,10 +1,10 @@
 #include "cli/scripted_window.h"
 
-#include "cli/script_player.h"
+#include "cli/json_writer.h"
 
 namespace anglewise {
 
-using json = nlohmann::ordered_json;
+using json = nlohmann::json;
 
 ScriptedWindow::ScriptedWindow() : window({messages, beeper, picture}) { window.Form_Load(); }
 
@@ -63,80 +63,82 @@ void ScriptedWindow::click(const std::string& name) {
 
 namespace {
 
-json recordOf(const TriangleState& s) {
-  return {{"sideX", jsonDouble(s.sideX)},
-          {"sideY", jsonDouble(s.sideY)},
-          {"sideZ", jsonDouble(s.sideZ)},
-          {"angleA", jsonDouble(s.angleA)},
-          {"angleB", jsonDouble(s.angleB)},
-          {"angleC", jsonDouble(s.angleC)},
-          {"angleADms", s.angleADms},
-          {"angleBDms", s.angleBDms},
-          {"resultHeight", jsonDouble(s.resultHeight)},
-          {"resultWidth", jsonDouble(s.resultWidth)},
-          {"resultArea", jsonDouble(s.resultArea)},
-          {"decimalPlaces", s.decimalPlaces},
-          {"inputError", s.inputError},
-          {"resultsShown", s.resultsShown},
-          {"solveFailed", s.solveFailed}};
+void writeRecord(JsonWriter& out, const TriangleState& s) {
+  out.beginObject();
+  out.key("sideX").value(s.sideX).key("sideY").value(s.sideY).key("sideZ").value(s.sideZ);
+  out.key("angleA").value(s.angleA).key("angleB").value(s.angleB).key("angleC").value(s.angleC);
+  out.key("angleADms").value(s.angleADms).key("angleBDms").value(s.angleBDms);
+  out.key("resultHeight").value(s.resultHeight).key("resultWidth").value(s.resultWidth);
+  out.key("resultArea").value(s.resultArea).key("decimalPlaces").value(s.decimalPlaces);
+  out.key("inputError").value(s.inputError).key("resultsShown").value(s.resultsShown);
+  out.key("solveFailed").value(s.solveFailed);
+  out.endObject();
 }
 
-json rgbOf(Rgb c) { return json::array({c.r, c.g, c.b}); }
+void writeRgb(JsonWriter& out, Rgb c) {
+  out.key("rgb").beginArray().value(c.r).value(c.g).value(c.b).endArray();
+}
 
-json figureOf(const std::vector<FigureOp>& ops) {
-  json figure = json::array();
+void writeFigure(JsonWriter& out, const std::vector<FigureOp>& ops) {
+  out.beginArray();
   for (const FigureOp& op : ops) {
+    out.beginObject();
     if (op.kind == FigureOp::Kind::Arc) {
-      figure.push_back({{"op", "arc"},
-                        {"cx", jsonSingle(op.cx)},
-                        {"cy", jsonSingle(op.cy)},
-                        {"r", jsonSingle(op.radius)},
-                        {"start", jsonDouble(op.start)},
-                        {"end", jsonDouble(op.end)},
-                        {"rgb", rgbOf(op.colour)}});
+      out.key("op").value("arc").key("cx").value(op.cx).key("cy").value(op.cy);
+      out.key("r").value(op.radius).key("start").value(op.start).key("end").value(op.end);
     } else {
-      figure.push_back({{"op", op.kind == FigureOp::Kind::Fill ? "fill" : "line"},
-                        {"x1", jsonSingle(op.x1)},
-                        {"y1", jsonSingle(op.y1)},
-                        {"x2", jsonSingle(op.x2)},
-                        {"y2", jsonSingle(op.y2)},
-                        {"rgb", rgbOf(op.colour)}});
+      out.key("op").value(op.kind == FigureOp::Kind::Fill ? "fill" : "line");
+      out.key("x1").value(op.x1).key("y1").value(op.y1);
+      out.key("x2").value(op.x2).key("y2").value(op.y2);
     }
+    writeRgb(out, op.colour);
+    out.endObject();
   }
-  return figure;
+  out.endArray();
+}
+
+void writeControls(JsonWriter& out, MainWindow& w) {
+  out.beginObject();
+  for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+    out.key(name).beginObject().key("Text").value(w.findTextBox(name)->Text()).endObject();
+  }
+  for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Check5"}) {
+    out.key(name).beginObject().key("Value").value(w.findCheckBox(name)->Value()).endObject();
+  }
+  out.key("over90checked").beginObject();
+  out.key("Value").value(w.over90checked.Value()).key("Enabled").value(w.over90checked.Enabled());
+  out.endObject();
+  for (const char* name : {"opt90D", "optOBL", "Option1", "Option2"}) {
+    out.key(name).beginObject().key("Value").value(w.findOption(name)->Value()).endObject();
+  }
+  for (const char* name : {"xlen", "yhei", "zrad", "adec", "adms", "bdec", "bdms", "c90dec",
+                           "c90dms", "theHeight", "theWidth", "theArea"}) {
+    out.key(name).beginObject().key("Caption").value(w.findLabel(name)->Caption()).endObject();
+  }
+  for (const char* name : {"mnuNone", "mnu4places", "mnu8places", "mnu12places"}) {
+    out.key(name).beginObject().key("Checked").value(w.findMenuItem(name)->Checked()).endObject();
+  }
+  out.endObject();
 }
 
 }  // namespace
 
-json ScriptedWindow::answer() const {
-  MainWindow& w = const_cast<MainWindow&>(window);
-  json controls = json::object();
-  for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
-    controls[name] = {{"Text", w.findTextBox(name)->Text()}};
-  }
-  for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Check5"}) {
-    controls[name] = {{"Value", w.findCheckBox(name)->Value()}};
-  }
-  controls["over90checked"] = {{"Value", w.over90checked.Value()},
-                               {"Enabled", w.over90checked.Enabled()}};
-  for (const char* name : {"opt90D", "optOBL", "Option1", "Option2"}) {
-    controls[name] = {{"Value", w.findOption(name)->Value()}};
-  }
-  for (const char* name : {"xlen", "yhei", "zrad", "adec", "adms", "bdec", "bdms", "c90dec",
-                           "c90dms", "theHeight", "theWidth", "theArea"}) {
-    controls[name] = {{"Caption", w.findLabel(name)->Caption()}};
-  }
-  for (const char* name : {"mnuNone", "mnu4places", "mnu8places", "mnu12places"}) {
-    controls[name] = {{"Checked", w.findMenuItem(name)->Checked()}};
-  }
-  json shown = json::array();
+void ScriptedWindow::writeAnswer(JsonWriter& out) {
+  out.key("controls");
+  writeControls(out, window);
+  out.key("messages").beginArray();
   for (const ShownMessage& m : messages.shown) {
-    shown.push_back({{"title", m.title}, {"text", m.text}, {"style", m.style}});
+    out.beginObject().key("title").value(m.title).key("text").value(m.text);
+    out.key("style").value(m.style).endObject();
   }
-  return {{"controls", controls},       {"messages", shown},
-          {"beeps", beeper.count},      {"record", recordOf(window.state)},
-          {"figure", figureOf(picture.ops())}, {"pages", json::array()},
-          {"error", nullptr}};
+  out.endArray();
+  out.key("beeps").value(beeper.count);
+  out.key("record");
+  writeRecord(out, window.state);
+  out.key("figure");
+  writeFigure(out, picture.ops());
+  out.key("pages").beginArray().endArray();
+  out.key("error").null();
 }
 
 }  // namespace anglewise

@@ -23,9 +23,10 @@ class ScriptedWindow {
  public:
   ScriptedWindow();
   /// Applies one action such as ["click", "Check1"]; throws ScriptError.
-  void apply(const nlohmann::ordered_json& action);
-  /// The window's state: controls, messages, beeps, record, figure, pages.
-  nlohmann::ordered_json answer() const;
+  void apply(const nlohmann::json& action);
+  /// Writes the members of the answer that describe the window's state:
+  /// controls, messages, beeps, record, figure, pages, and a null error.
+  void writeAnswer(class JsonWriter& out);
 
   RecordingMessages messages;
   CountingBeeper beeper;

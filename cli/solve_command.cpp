@@ -7,7 +7,7 @@
 
 namespace anglewise {
 
-using json = nlohmann::ordered_json;
+using json = nlohmann::json;
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "cli/script_player.h"
 
+#include "cli/json_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -90,16 +92,13 @@ TEST(ScriptTest, DisabledCheckBoxIgnoresClicks) {
   EXPECT_EQ(answer["controls"]["over90checked"]["Value"], 0);
 }
 
-TEST(JsonNumberTest, ShortestForms) {
-  EXPECT_EQ(jsonDouble(3).dump(), "3");
-  EXPECT_EQ(jsonDouble(0.1).dump(), "0.1");
-  EXPECT_EQ(jsonDouble(53.13010235415598).dump(), "53.13010235415598");
-  EXPECT_EQ(jsonDouble(1.0 / 0.0).dump(), "\"inf\"");
-  EXPECT_EQ(jsonDouble(-1.0 / 0.0).dump(), "\"-inf\"");
-  EXPECT_EQ(jsonDouble(0.0 / 0.0).dump(), "\"nan\"");
-  EXPECT_EQ(jsonSingle(0.1f).dump(), "0.1");
-  EXPECT_EQ(jsonSingle(2572.0f).dump(), "2572");
-  EXPECT_EQ(jsonSingle(1554.3334f).dump(), "1554.3334");
+TEST(JsonWriterTest, ShortestNumbersAndEscapes) {
+  std::string out;
+  JsonWriter w(out);
+  w.beginArray().value(3.0).value(0.1).value(53.13010235415598).value(1.0 / 0.0);
+  w.value(-1.0 / 0.0).value(0.0 / 0.0).value(0.1f).value(2572.0f).value(1554.3334f);
+  w.value("a\"b\\c\r\u0001").endArray();
+  EXPECT_EQ(out, R"([3,0.1,53.13010235415598,"inf","-inf","nan",0.1,2572,1554.3334,"a\"b\\c\r\u0001"])");
 }
 
 }  // namespace

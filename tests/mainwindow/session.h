@@ -8,7 +8,7 @@
 
 namespace anglewise {
 
-using Actions = std::vector<nlohmann::ordered_json>;
+using Actions = std::vector<nlohmann::json>;
 
 inline std::unique_ptr<ScriptedWindow> play(const Actions& actions) {
   auto w = std::make_unique<ScriptedWindow>();
