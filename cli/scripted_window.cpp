@@ -6,7 +6,10 @@ namespace anglewise {
 
 using json = nlohmann::json;
 
-ScriptedWindow::ScriptedWindow() : window({messages, beeper, picture}) { window.Form_Load(); }
+ScriptedWindow::ScriptedWindow() : window({messages, beeper, picture, &devices}) {
+  window.state.programFolder = temporaryProgramFolder();
+  window.Form_Load();
+}
 
 namespace {
 
@@ -44,8 +47,13 @@ void ScriptedWindow::apply(const json& action) {
   } else if (verb == "menu") {
     expectSize(action, 2);
     std::string name = stringArgument(action, 1);
-    if (!window.findMenuItem(name)) throw ScriptError("no menu item named \"" + name + "\"");
+    if (!window.findMenuItem(name) && name != "mnuPrintDisplay") {
+      throw ScriptError("no menu item named \"" + name + "\"");
+    }
     window.clickCommand(name);
+  } else if (verb == "cancel-next-dialog") {
+    expectSize(action, 1);
+    dialog.cancelNext = true;
   } else {
     throw ScriptError("unknown action \"" + verb + "\"");
   }
@@ -56,7 +64,7 @@ void ScriptedWindow::click(const std::string& name) {
     if (box->Enabled()) box->setValue(1 - box->Value());
   } else if (OptionButton* option = window.findOption(name)) {
     option->select();
-  } else if (window.findMenuItem(name) || !window.clickCommand(name)) {
+  } else if (window.findMenuItem(name) || name == "mnuPrintDisplay" || !window.clickCommand(name)) {
     throw ScriptError("no clickable control named \"" + name + "\"");
   }
 }
@@ -137,7 +145,13 @@ void ScriptedWindow::writeAnswer(JsonWriter& out) {
   writeRecord(out, window.state);
   out.key("figure");
   writeFigure(out, picture.ops());
-  out.key("pages").beginArray().endArray();
+  out.key("pages").beginArray();
+  for (const auto& page : printer.pages) {
+    out.beginObject().key("lines").beginArray();
+    for (const std::string& line : page) out.value(line);
+    out.endArray().endObject();
+  }
+  out.endArray();
   out.key("error").null();
 }
 

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/recording_ports.h"
+#include "cli/recording_printing.h"
 #include "figure/recording_picture_box.h"
 #include "mainwindow/main_window.h"
 
@@ -31,6 +32,11 @@ class ScriptedWindow {
   RecordingMessages messages;
   CountingBeeper beeper;
   RecordingPictureBox picture;
+  BitmapPictureSaver saver{picture};
+  ScriptedPrintDialog dialog;
+  HiddenWaitWindow waitWindow;
+  RecordingPrinter printer;
+  PrintDevices devices{saver, dialog, waitWindow, printer};
   MainWindow window;
 
  private:

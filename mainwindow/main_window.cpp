@@ -37,18 +37,22 @@ T* lookup(const std::array<std::pair<std::string_view, T*>, N>& table, std::stri
 }  // namespace
 
 TextBox* MainWindow::findTextBox(std::string_view name) {
-  const std::array<std::pair<std::string_view, TextBox*>, 5> table{
-      {{"Text1", &Text1}, {"Text2", &Text2}, {"Text3", &Text3}, {"Text4", &Text4}, {"Text5", &Text5}}};
+  const std::array<std::pair<std::string_view, TextBox*>, 5> table{{{"Text1", &Text1},
+                                                                    {"Text2", &Text2},
+                                                                    {"Text3", &Text3},
+                                                                    {"Text4", &Text4},
+                                                                    {"Text5", &Text5}}};
   return lookup(table, name);
 }
 
 CheckBox* MainWindow::findCheckBox(std::string_view name) {
-  const std::array<std::pair<std::string_view, CheckBox*>, 6> table{{{"Check1", &Check1},
-                                                                      {"Check2", &Check2},
-                                                                      {"Check3", &Check3},
-                                                                      {"Check4", &Check4},
-                                                                      {"Check5", &Check5},
-                                                                      {"over90checked", &over90checked}}};
+  const std::array<std::pair<std::string_view, CheckBox*>, 6> table{
+      {{"Check1", &Check1},
+       {"Check2", &Check2},
+       {"Check3", &Check3},
+       {"Check4", &Check4},
+       {"Check5", &Check5},
+       {"over90checked", &over90checked}}};
   return lookup(table, name);
 }
 
@@ -75,10 +79,11 @@ Label* MainWindow::findLabel(std::string_view name) {
 }
 
 MenuItem* MainWindow::findMenuItem(std::string_view name) {
-  const std::array<std::pair<std::string_view, MenuItem*>, 4> table{{{"mnuNone", &mnuNone},
-                                                                     {"mnu4places", &mnu4places},
-                                                                     {"mnu8places", &mnu8places},
-                                                                     {"mnu12places", &mnu12places}}};
+  const std::array<std::pair<std::string_view, MenuItem*>, 4> table{
+      {{"mnuNone", &mnuNone},
+       {"mnu4places", &mnu4places},
+       {"mnu8places", &mnu8places},
+       {"mnu12places", &mnu12places}}};
   return lookup(table, name);
 }
 
@@ -89,6 +94,10 @@ bool MainWindow::clickCommand(std::string_view name) {
     Clearthebaord_Click();
   } else if (name == "Picture1") {
     Picture1_Click();
+  } else if (name == "Printitnow") {
+    Printitnow_Click();
+  } else if (name == "mnuPrintDisplay") {
+    mnuPrintDisplay_Click();
   } else if (name == "mnuNone") {
     mnuNone_Click();
   } else if (name == "mnu4places") {
@@ -104,8 +113,26 @@ bool MainWindow::clickCommand(std::string_view name) {
 }
 
 void MainWindow::Form_Load() {
+  if (ports_.settings && ports_.frame) restorePlacement(*ports_.settings, *ports_.frame);
   Picture1_Click();
   state.decimalPlaces = 12;
+}
+
+void MainWindow::Form_Unload() {
+  if (ports_.settings && ports_.frame) savePlacement(*ports_.settings, *ports_.frame);
+}
+
+void MainWindow::FilePrint() {
+  if (!ports_.print) return;
+  PrintedValues values;
+  const Label* labels[] = {&xlen, &yhei,   &zrad,   &adec,      &adms,     &bdec,
+                           &bdms, &c90dec, &c90dms, &theHeight, &theWidth, &theArea};
+  for (size_t i = 0; i < values.size(); ++i) values[i] = labels[i]->Caption();
+  anglewise::FilePrint(state, *ports_.print, *this, values);
+}
+
+void MainWindow::showPrintError(const std::string& text) {
+  ports_.messages.show(text, kStyleExclamation, "Error");
 }
 
 void MainWindow::Picture1_Click() {
@@ -132,7 +159,9 @@ bool MainWindow::ticked(int box) const {
   return boxes.at(static_cast<size_t>(box - 1))->Value() == 1;
 }
 
-void MainWindow::tick(int box) { checkBox(box).setValue(1); }
+void MainWindow::tick(int box) {
+  checkBox(box).setValue(1);
+}
 
 bool MainWindow::angleTextEmpty(int box) const {
   return (box == 4 ? Text4 : Text5).Text().empty();

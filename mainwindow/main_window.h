@@ -11,7 +11,9 @@
 
 #include "figure/figure.h"
 #include "figure/picture_box.h"
+#include "figure/printing.h"
 #include "mainwindow/controls.h"
+#include "mainwindow/lifecycle.h"
 #include "mainwindow/ports.h"
 #include "solver/solver_window.h"
 #include "solver/triangle_state.h"
@@ -23,10 +25,13 @@ struct MainWindowPorts {
   MessageBoxPort& messages;
   BeepPort& beeper;
   PictureBox& picture;
+  PrintDevices* print = nullptr;      ///< none: printing does nothing
+  SettingsStore* settings = nullptr;  ///< none: the placement is not kept
+  WindowFrame* frame = nullptr;
 };
 
 /// The main window: its controls, the working record and the handlers.
-class MainWindow : public SolverWindow, public FigureCaptions {
+class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedback {
  public:
   explicit MainWindow(MainWindowPorts ports);
   MainWindow(const MainWindow&) = delete;
@@ -50,8 +55,10 @@ class MainWindow : public SolverWindow, public FigureCaptions {
   /// false when there is no such control.
   bool clickCommand(std::string_view name);
 
-  /// The start-up part of loading: first figure and 12 places.
+  /// Loading: restores the placement, draws the first figure, 12 places.
   void Form_Load();
+  /// Closing: saves the placement unless the window is minimized.
+  void Form_Unload();
 
   void displaynow_Click() { displayit(); }
   void displayit();
@@ -65,6 +72,9 @@ class MainWindow : public SolverWindow, public FigureCaptions {
   void mnu8places_Click() { chooseDecimals(mnu8places, 8); }
   void mnu12places_Click() { chooseDecimals(mnu12places, 12); }
   void Clearthebaord_Click() { clearall(); }
+  void Printitnow_Click() { FilePrint(); }
+  void mnuPrintDisplay_Click() { FilePrint(); }
+  void FilePrint();
   void Picture1_Click();
 
   // Clearing and the reporters, shared with the solvers.
@@ -90,6 +100,8 @@ class MainWindow : public SolverWindow, public FigureCaptions {
   void setWidthCaption(const std::string& caption) override { theWidth.setCaption(caption); }
   void showRuntimeError(const std::string& text) override;
   void beep() override { ports_.beeper.beep(); }
+  void showPrintError(const std::string& text) override;
+  void printBeep() override { ports_.beeper.beep(); }
 
   CheckBox& checkBox(int box);
   TextBox& inputBox(int box);

@@ -24,6 +24,10 @@ std::string errorDescription(int number) {
       return "Overflow";
     case kErrDivisionByZero:
       return "Division by zero";
+    case 75:
+      return "Path/File access error";
+    case 482:
+      return "Printer error";
     default:
       return "Application-defined or object-defined error";
   }
@@ -34,10 +38,18 @@ std::string errorFoundText(int number) {
          errorDescription(number);
 }
 
-Num operator+(Num a, Num b) { return checked(a.value() + b.value()); }
-Num operator-(Num a, Num b) { return checked(a.value() - b.value()); }
-Num operator-(Num a) { return -a.value(); }
-Num operator*(Num a, Num b) { return checked(a.value() * b.value()); }
+Num operator+(Num a, Num b) {
+  return checked(a.value() + b.value());
+}
+Num operator-(Num a, Num b) {
+  return checked(a.value() - b.value());
+}
+Num operator-(Num a) {
+  return -a.value();
+}
+Num operator*(Num a, Num b) {
+  return checked(a.value() * b.value());
+}
 
 Num operator/(Num a, Num b) {
   if (b.value() == 0.0) throw RuntimeError(a.value() == 0.0 ? kErrOverflow : kErrDivisionByZero);
@@ -49,11 +61,21 @@ Num Sqr(Num x) {
   return std::sqrt(x.value());
 }
 
-Num Atn(Num x) { return std::atan(x.value()); }
-Num Sin(Num x) { return checked(std::sin(x.value())); }
-Num Cos(Num x) { return checked(std::cos(x.value())); }
-Num Tan(Num x) { return checked(std::tan(x.value())); }
-Num Abs(Num x) { return std::fabs(x.value()); }
+Num Atn(Num x) {
+  return std::atan(x.value());
+}
+Num Sin(Num x) {
+  return checked(std::sin(x.value()));
+}
+Num Cos(Num x) {
+  return checked(std::cos(x.value()));
+}
+Num Tan(Num x) {
+  return checked(std::tan(x.value()));
+}
+Num Abs(Num x) {
+  return std::fabs(x.value());
+}
 
 float toSingle(Num x) {
   if (std::fabs(x.value()) > static_cast<double>(FLT_MAX)) throw RuntimeError(kErrOverflow);
