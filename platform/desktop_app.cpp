@@ -1,18 +1,76 @@
 #include "platform/desktop_app.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QRadioButton>
+#include <QToolButton>
 
+#include "platform/about_window.h"
+#include "platform/help_window.h"
 #include "platform/main_window_binding.h"
 
 namespace anglewise {
 
+std::string applicationFolder() {
+  // Qt reads /proc/self/exe, so links to the program are already resolved.
+  return withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
+}
+
 DesktopApp::DesktopApp()
     : widget_(std::make_unique<MainWindowWidget>()),
-      model_(std::make_unique<MainWindow>(MainWindowPorts{messages_, beep_, *widget_->picture()})) {
+      frame_(widget_.get()),
+      saver_(*widget_->picture()),
+      dialog_(printer_, widget_.get()),
+      wait_(widget_.get()),
+      qtPrinter_(printer_),
+      devices_{saver_, dialog_, wait_, qtPrinter_},
+      model_(std::make_unique<MainWindow>(
+          MainWindowPorts{messages_, beep_, *widget_->picture(), &devices_, &settings_, &frame_})) {
   messages_.owner = widget_.get();
+  model_->state.programFolder = applicationFolder();
   bindMainWindow(*widget_, *model_);
+  QObject::connect(widget_->control<QToolButton>("Printitnow"), &QToolButton::clicked,
+                   [this] { model_->Printitnow_Click(); });
+  QObject::connect(widget_->menuAction("mnuPrintDisplay"), &QAction::triggered,
+                   [this] { model_->mnuPrintDisplay_Click(); });
+  QObject::connect(widget_->menuAction("mnuHelpContents"), &QAction::triggered,
+                   [this] { mnuHelpContents_Click(); });
+  QObject::connect(widget_->menuAction("mnuHelpAbout"), &QAction::triggered,
+                   [this] { mnuHelpAbout_Click(); });
+  widget_->aboutToClose = [this] { closing(); };
   model_->Form_Load();
+  frame_.bringIntoView();
   widget_->control<QRadioButton>("opt90D")->setFocus();
+}
+
+DesktopApp::~DesktopApp() {
+  widget_->aboutToClose = nullptr;
+}
+
+void DesktopApp::closing() {
+  // Every window opened after the main one closes with it, the hidden
+  // print-wait window too; then the placement is saved.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != widget_.get() && window->isWindow()) window->close();
+  }
+  if (GraphicWindow* graphic = wait_.window()) graphic->deleteLater();
+  model_->Form_Unload();
+}
+
+std::unique_ptr<HelpWindow> DesktopApp::loadHelpWindow() {
+  auto help = std::make_unique<HelpWindow>(widget_.get());
+  HelpPorts ports{messages_, *help, [] { return applicationFolder(); }};
+  anglewise::loadHelpWindow(model_->state, ports);
+  return help;
+}
+
+void DesktopApp::mnuHelpContents_Click() {
+  loadHelpWindow()->exec();
+}
+
+void DesktopApp::mnuHelpAbout_Click() {
+  AboutWindow about(widget_.get(), systemInfo_);
+  about.exec();
 }
 
 }  // namespace anglewise

@@ -1,26 +1,60 @@
 #pragma once
 // The desktop program put together: Qt ports, the real main window and the
-// model of it, bound to each other, with start-up done.
+// model of it, bound to each other, with loading done; printing, the help
+// window, the About box and closing wired to the model.
+#include <QPrinter>
 #include <memory>
 
+#include "help/linux_system_info.h"
 #include "mainwindow/main_window.h"
 #include "platform/main_window_widget.h"
 #include "platform/qt_ports.h"
+#include "platform/qt_printing.h"
+#include "platform/qt_settings.h"
+#include "platform/qt_window_frame.h"
 
 namespace anglewise {
+
+class HelpWindow;
+class AboutWindow;
 
 class DesktopApp {
  public:
   DesktopApp();
+  ~DesktopApp();
   MainWindowWidget& widget() { return *widget_; }
   MainWindow& model() { return *model_; }
   QtMessageBox& messages() { return messages_; }
+  QPrinter& printer() { return printer_; }
+  QtPrintWaitWindow& printWait() { return wait_; }
+  QtWindowFrame& frame() { return frame_; }
+
+  /// frmHelp created and loaded (the help file read, or the message shown).
+  std::unique_ptr<HelpWindow> loadHelpWindow();
+  /// "&Contents": the help window, modal over the main window.
+  void mnuHelpContents_Click();
+  /// "&About ": the About box, modal over the main window.
+  void mnuHelpAbout_Click();
 
  private:
+  void closing();
+
   QtMessageBox messages_;
   QtBeep beep_;
   std::unique_ptr<MainWindowWidget> widget_;
+  QtSettingsStore settings_;
+  QtWindowFrame frame_;
+  QPrinter printer_;
+  QtPictureSaver saver_;
+  QtPrintSetupDialog dialog_;
+  QtPrintWaitWindow wait_;
+  QtPrinter qtPrinter_;
+  PrintDevices devices_;
   std::unique_ptr<MainWindow> model_;
+  LinuxSystemInformation systemInfo_;
 };
+
+/// The folder of the running executable, links resolved, ending with "/".
+std::string applicationFolder();
 
 }  // namespace anglewise

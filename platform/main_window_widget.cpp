@@ -22,7 +22,9 @@
 namespace anglewise {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 QWidget* createWidget(const ControlDesign& d, QWidget* parent) {
   switch (d.kind) {
@@ -75,17 +77,6 @@ QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
   }
   lines << line;
   return lines.join('\n');
-}
-
-// A one-line label keeps its designed box; where this screen's font is
-// wider than the designed one, the font shrinks until the caption fits.
-void fitLabel(QLabel* label) {
-  QFont font = label->font();
-  while (font.pointSizeF() > 6 &&
-         QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
-    font.setPointSizeF(font.pointSizeF() - 0.25);
-  }
-  label->setFont(font);
 }
 
 void fitCaption(QWidget* widget, const ControlDesign& d) {
@@ -174,8 +165,9 @@ void MainWindowWidget::setTabOrder() {
   for (const ControlDesign& d : mainWindowControls()) {
     if (d.tabIndex >= 0) order.push_back(&d);
   }
-  std::sort(order.begin(), order.end(),
-            [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
+  std::sort(order.begin(), order.end(), [](const ControlDesign* a, const ControlDesign* b) {
+    return a->tabIndex < b->tabIndex;
+  });
   for (size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(control(qs(order[i - 1]->name)), control(qs(order[i]->name)));
   }

@@ -8,7 +8,9 @@ namespace anglewise {
 
 namespace {
 
-QColor toColour(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toColour(Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 }  // namespace
 
@@ -95,6 +97,8 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && clicked) clicked();
 }
 
-void PictureWidget::resizeEvent(QResizeEvent*) { ensureImage(); }
+void PictureWidget::resizeEvent(QResizeEvent*) {
+  ensureImage();
+}
 
 }  // namespace anglewise

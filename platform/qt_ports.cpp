@@ -15,6 +15,8 @@ int QtMessageBox::show(const std::string& text, int style, const std::string& ti
   return 1;
 }
 
-void QtBeep::beep() { QApplication::beep(); }
+void QtBeep::beep() {
+  QApplication::beep();
+}
 
 }  // namespace anglewise

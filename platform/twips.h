@@ -3,6 +3,7 @@
 // DPI: 15 twips a pixel at 96 DPI.
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 namespace anglewise {
@@ -15,5 +16,23 @@ QRect twipsRect(const QWidget* widget, int left, int top, int width, int height)
 
 /// The logical DPI of the widget's screen (96 when it has none).
 double logicalDpi(const QWidget* widget);
+
+}  // namespace anglewise
+
+namespace anglewise {
+
+/// Places a child widget at a designed rectangle in twips.
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
+
+/// Sets a window's client area to a designed size in twips.
+void resizeClientTwips(QWidget* window, int width, int height);
+
+}  // namespace anglewise
+
+namespace anglewise {
+
+/// A one-line label keeps its designed box; where this screen's font is
+/// wider than the designed one, the font shrinks until the caption fits.
+void fitLabel(QLabel* label);
 
 }  // namespace anglewise

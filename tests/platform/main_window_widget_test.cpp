@@ -16,35 +16,14 @@
 #include <QToolButton>
 
 #include "platform/desktop_app.h"
+#include "tests/platform/gui_fixture.h"
 
 namespace anglewise {
 namespace {
 
-class WidgetTest : public testing::Test {
+class WidgetTest : public GuiTest {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "platform_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QApplication::instance()) new QApplication(argc, argv);
-  }
-
-  WidgetTest() {
-    watchdog_.setInterval(50);
-    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-          dialogs.push_back(box->windowTitle() + "|" + box->text());
-        } else {
-          dialogs.push_back(modal->windowTitle());
-        }
-        modal->close();
-      }
-    });
-    watchdog_.start();
-    app.widget().show();
-  }
+  WidgetTest() { app.widget().show(); }
 
   template <typename T>
   T* w(const char* name) {
@@ -52,10 +31,6 @@ class WidgetTest : public testing::Test {
   }
 
   DesktopApp app;
-  QStringList dialogs;
-
- private:
-  QTimer watchdog_;
 };
 
 TEST_F(WidgetTest, WindowShowsTheDesignedCaptions) {

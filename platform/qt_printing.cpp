@@ -1,0 +1,107 @@
+#include "platform/qt_printing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPrintDialog>
+
+#include "platform/twips.h"
+#include "solver/checked_math.h"
+
+namespace anglewise {
+
+bool QtPictureSaver::savePicture(const std::string& path) {
+  return picture_.image().save(QString::fromStdString(path), "BMP");
+}
+
+PrintSetupDialog::Result QtPrintSetupDialog::showPrintSetup(const std::string& title) {
+  QPrintDialog dialog(&printer_, owner_);
+  dialog.setWindowTitle(QString::fromStdString(title));
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  return dialog.exec() == QDialog::Accepted ? Result::Accepted : Result::Cancelled;
+}
+
+GraphicWindow::GraphicWindow(QWidget* owner) : QDialog(owner) {
+  setObjectName("frmGraphic");
+  setWindowTitle("Graphic");
+  resizeClientTwips(this, 3360, 3768);
+  picture_ = new QLabel(this);
+  picture_->setObjectName("Picture1");
+  picture_->setFrameShape(QFrame::Panel);
+  picture_->setFrameShadow(QFrame::Sunken);
+  picture_->setAlignment(Qt::AlignCenter);
+  placeTwips(picture_, 120, 120, 3132, 3132);
+  auto* label = new QLabel("Printing . . . .     Please Wait", this);
+  label->setObjectName("Label1");
+  QFont font("MS Sans Serif");
+  font.setPointSizeF(9.6);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignCenter);
+  placeTwips(label, 120, 3360, 3132, 372);
+}
+
+void QtPrintWaitWindow::showWithPicture(const std::string& bitmapPath) {
+  if (!window_) window_ = new GraphicWindow(owner_);
+  window_->picture()->setPixmap(QPixmap(QString::fromStdString(bitmapPath)));
+  if (owner_) window_->move(owner_->geometry().center() - window_->rect().center());
+  window_->show();
+  // Let the window paint before the printer takes over the thread.
+  QApplication::processEvents();
+  if (owner_) owner_->repaint();
+}
+
+void QtPrintWaitWindow::hide() {
+  if (window_) window_->hide();
+}
+
+double QtPrinter::twipsToDevice(double twips) const {
+  return twips * printer_.resolution() / 1440.0;
+}
+
+void QtPrinter::beginPage() {
+  if (painter_.isActive()) return;
+  if (!painter_.begin(&printer_)) throw RuntimeError(kErrPrinter);
+  y_ = 0;
+}
+
+void QtPrinter::setFont(const std::string& name, double points, bool bold) {
+  // A page left unfinished by an earlier fault is thrown away.
+  if (painter_.isActive()) {
+    printer_.abort();
+    painter_.end();
+  }
+  font_ = QFont(QString::fromStdString(name));
+  font_.setStyleHint(QFont::Monospace);
+  font_.setPointSizeF(points);
+  font_.setBold(bold);
+}
+
+void QtPrinter::setFontSize(double points) {
+  font_.setPointSizeF(points);
+}
+
+void QtPrinter::printText(const std::string& text) {
+  beginPage();
+  painter_.setFont(font_);
+  QFontMetricsF metrics(font_, &printer_);
+  for (const QString& line : QString::fromStdString(text).split(QChar('\r'))) {
+    painter_.drawText(QPointF(0, y_ + metrics.ascent()), line);
+    y_ += metrics.height();
+  }
+}
+
+void QtPrinter::drawPicture(const std::string& bitmapPath, double leftTwips, double topTwips) {
+  beginPage();
+  QImage image(QString::fromStdString(bitmapPath));
+  if (image.isNull()) throw RuntimeError(kErrPrinter);
+  // Natural size: the picture's pixels as screen pixels at 96 per inch.
+  QRectF target(twipsToDevice(leftTwips), twipsToDevice(topTwips),
+                twipsToDevice(image.width() * 15.0), twipsToDevice(image.height() * 15.0));
+  painter_.drawImage(target, image);
+}
+
+void QtPrinter::endDoc() {
+  beginPage();
+  if (!painter_.end()) throw RuntimeError(kErrPrinter);
+}
+
+}  // namespace anglewise

@@ -1,0 +1,56 @@
+#pragma once
+// A QApplication on the offscreen platform, settings in a fresh folder, and
+// a watchdog that answers every modal dialog: by default it records the
+// title (and a message box's text) and closes it, so nothing can hang.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+namespace anglewise {
+
+class GuiTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "platform_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!QApplication::instance()) new QApplication(argc, argv);
+  }
+
+  GuiTest() {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    watchdog_.setInterval(20);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) return;
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        dialogs.push_back(box->windowTitle() + "|" + box->text());
+      } else {
+        dialogs.push_back(modal->windowTitle());
+      }
+      if (answer) {
+        answer(modal);
+      } else {
+        modal->close();
+      }
+    });
+    watchdog_.start();
+  }
+
+  QString settingsFile() const { return config.path() + "/Anglewise/Anglewise.ini"; }
+
+  QTemporaryDir config;
+  QStringList dialogs;
+  std::function<void(QWidget*)> answer;  ///< how to answer the next dialogs
+
+ private:
+  QTimer watchdog_;
+};
+
+}  // namespace anglewise
