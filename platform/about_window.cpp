@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/button_icons.h"
+#include "platform/qt_window_frame.h"
 #include "platform/twips.h"
 
 namespace anglewise {
@@ -39,6 +40,7 @@ AboutWindow::AboutWindow(QWidget* owner, SystemInformation& info)
     : QDialog(owner), model_(frame_, info, QLocale::system().decimalPoint().toStdString()) {
   setObjectName("frmAbout");
   setWindowTitle(kAboutTitle);
+  setFont(windowFont());
   resizeClientTwips(this, 5808, 3084);
 
   QLabel* icon = addLabel(this, "picIcon", QString(), {360, 240, 432, 432});
@@ -68,7 +70,7 @@ AboutWindow::AboutWindow(QWidget* owner, SystemInformation& info)
   list_->setObjectName("SYSlist");
   list_->setFont(fontOf("Courier New", 7.8, true));
   placeTwips(list_, 120, 3120, 5412, 3120);
-  if (owner) move(owner->geometry().center() - rect().center());
+  centreOnOwner(this, owner);
 }
 
 void AboutWindow::cmdSysInfo_Click() {

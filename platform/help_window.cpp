@@ -5,6 +5,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "platform/qt_window_frame.h"
 #include "platform/twips.h"
 
 namespace anglewise {
@@ -37,6 +38,10 @@ QTextBlockFormat blockFormat(const Paragraph& p) {
   f.setTextIndent(pixels(p.firstIndent));
   f.setTopMargin(pixels(p.spaceBefore));
   f.setBottomMargin(pixels(p.spaceAfter));
+  // A hanging first line ("bullet, tab, text") tabs to the left indent, as
+  // word processors do.
+  if (p.firstIndent < 0)
+    f.setTabPositions({QTextOption::Tab(pixels(p.leftIndent), QTextOption::LeftTab)});
   return f;
 }
 
@@ -72,18 +77,20 @@ void fillTextDocument(const RichDocument& doc, QTextDocument& target) {
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
   setObjectName("frmHelp");
   setWindowTitle("Help Contents");
+  setFont(windowFont());
   resizeClientTwips(this, 8424, 6480);
   box_ = new QTextBrowser(this);
   box_->setObjectName("RichTextBox1");
   box_->setReadOnly(true);
   placeTwips(box_, 120, 120, 8172, 6252);
-  if (owner) move(owner->geometry().center() - rect().center());
+  centreOnOwner(this, owner);
 }
 
 bool HelpWindow::LoadFile(const std::string& path) {
   std::optional<RichDocument> doc = readRtfFile(path);
   if (!doc) return false;
   fillTextDocument(*doc, *box_->document());
+  box_->moveCursor(QTextCursor::Start);  // open at the top, not the last line
   return true;
 }
 

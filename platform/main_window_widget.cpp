@@ -93,9 +93,7 @@ MainWindowWidget::MainWindowWidget(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kMainTitle);
   setWindowIcon(windowIcon());
   setObjectName("frmMain");
-  QFont base("Arial");
-  base.setPointSizeF(8);
-  setFont(base);
+  setFont(windowFont());
   auto* client = new QWidget(this);
   setCentralWidget(client);
   double dpi = logicalDpi(this);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 
+#include "platform/qt_window_frame.h"
 #include "platform/twips.h"
 #include "solver/checked_math.h"
 
@@ -23,6 +24,7 @@ PrintSetupDialog::Result QtPrintSetupDialog::showPrintSetup(const std::string& t
 GraphicWindow::GraphicWindow(QWidget* owner) : QDialog(owner) {
   setObjectName("frmGraphic");
   setWindowTitle("Graphic");
+  setFont(windowFont());
   resizeClientTwips(this, 3360, 3768);
   picture_ = new QLabel(this);
   picture_->setObjectName("Picture1");
@@ -42,7 +44,7 @@ GraphicWindow::GraphicWindow(QWidget* owner) : QDialog(owner) {
 void QtPrintWaitWindow::showWithPicture(const std::string& bitmapPath) {
   if (!window_) window_ = new GraphicWindow(owner_);
   window_->picture()->setPixmap(QPixmap(QString::fromStdString(bitmapPath)));
-  if (owner_) window_->move(owner_->geometry().center() - window_->rect().center());
+  centreOnOwner(window_, owner_);
   window_->show();
   // Let the window paint before the printer takes over the thread.
   QApplication::processEvents();

@@ -75,3 +75,18 @@ void QtWindowFrame::bringIntoView() {
 }
 
 }  // namespace anglewise
+
+namespace anglewise {
+
+void centreOnOwner(QWidget* window, const QWidget* owner) {
+  if (!owner) return;
+  QPoint topLeft = owner->frameGeometry().center() - window->rect().center();
+  if (QScreen* screen = owner->screen()) {
+    QRect area = screen->availableGeometry();
+    topLeft.setY(std::max(topLeft.y(), area.top()));
+    topLeft.setX(std::max(topLeft.x(), area.left()));
+  }
+  window->move(topLeft);
+}
+
+}  // namespace anglewise

@@ -32,3 +32,11 @@ class QtWindowFrame : public WindowFrame {
 };
 
 }  // namespace anglewise
+
+namespace anglewise {
+
+/// Centres a secondary window on its owner, keeping its top edge on the
+/// owner's screen so the title bar can be reached.
+void centreOnOwner(QWidget* window, const QWidget* owner);
+
+}  // namespace anglewise

@@ -34,6 +34,7 @@ QFrame* addRule(QWidget* parent, const char* name, int top) {
 
 SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName("frmSplash");
+  setFont(windowFont());
   resizeClientTwips(this, 5640, 3612);
   auto* frame = new QFrame(this);
   frame->setObjectName("fraMainFrame");

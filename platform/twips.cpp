@@ -50,3 +50,13 @@ void fitLabel(QLabel* label) {
 }
 
 }  // namespace anglewise
+
+namespace anglewise {
+
+QFont windowFont() {
+  QFont font("Arial");
+  font.setPointSizeF(8);
+  return font;
+}
+
+}  // namespace anglewise

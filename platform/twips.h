@@ -3,6 +3,7 @@
 // DPI: 15 twips a pixel at 96 DPI.
 #include <QRect>
 
+class QFont;
 class QLabel;
 class QWidget;
 
@@ -34,5 +35,12 @@ namespace anglewise {
 /// A one-line label keeps its designed box; where this screen's font is
 /// wider than the designed one, the font shrinks until the caption fits.
 void fitLabel(QLabel* label);
+
+}  // namespace anglewise
+
+namespace anglewise {
+
+/// The font of every window's controls that name no font of their own.
+QFont windowFont();
 
 }  // namespace anglewise
