@@ -39,9 +39,10 @@ QTextBlockFormat blockFormat(const Paragraph& p) {
   f.setTopMargin(pixels(p.spaceBefore));
   f.setBottomMargin(pixels(p.spaceAfter));
   // A hanging first line ("bullet, tab, text") tabs to the left indent, as
-  // word processors do.
-  if (p.firstIndent < 0)
-    f.setTabPositions({QTextOption::Tab(pixels(p.leftIndent), QTextOption::LeftTab)});
+  // word processors do. Qt measures tab stops from the line's own start.
+  if (p.firstIndent < 0) {
+    f.setTabPositions({QTextOption::Tab(pixels(-p.firstIndent), QTextOption::LeftTab)});
+  }
   return f;
 }
 
