@@ -1,5 +1,8 @@
 #include "cli/scripted_window.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "cli/json_writer.h"
 
 namespace anglewise {
@@ -12,6 +15,15 @@ ScriptedWindow::ScriptedWindow() : window({messages, beeper, picture, &devices})
 }
 
 namespace {
+
+// The items the "menu" action may choose; they are not clickable controls.
+constexpr std::string_view kScriptMenuItems[] = {"mnuNone", "mnu4places", "mnu8places",
+                                                 "mnu12places", "mnuPrintDisplay"};
+
+bool isScriptMenuItem(std::string_view name) {
+  return std::find(std::begin(kScriptMenuItems), std::end(kScriptMenuItems), name) !=
+         std::end(kScriptMenuItems);
+}
 
 std::string stringArgument(const json& action, size_t index) {
   if (action.size() <= index || !action[index].is_string()) {
@@ -47,9 +59,7 @@ void ScriptedWindow::apply(const json& action) {
   } else if (verb == "menu") {
     expectSize(action, 2);
     std::string name = stringArgument(action, 1);
-    if (!window.findMenuItem(name) && name != "mnuPrintDisplay") {
-      throw ScriptError("no menu item named \"" + name + "\"");
-    }
+    if (!isScriptMenuItem(name)) throw ScriptError("no menu item named \"" + name + "\"");
     window.clickCommand(name);
   } else if (verb == "cancel-next-dialog") {
     expectSize(action, 1);
@@ -64,7 +74,7 @@ void ScriptedWindow::click(const std::string& name) {
     if (box->Enabled()) box->setValue(1 - box->Value());
   } else if (OptionButton* option = window.findOption(name)) {
     option->select();
-  } else if (window.findMenuItem(name) || name == "mnuPrintDisplay" || !window.clickCommand(name)) {
+  } else if (isScriptMenuItem(name) || !window.clickCommand(name)) {
     throw ScriptError("no clickable control named \"" + name + "\"");
   }
 }

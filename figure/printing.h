@@ -66,9 +66,6 @@ struct PrintDevices {
 using PrintedValues = std::array<std::string, 12>;
 
 inline constexpr char kBitmapName[] = "pic.bmp";
-inline constexpr int kErrPrintCancelled = 32755;
-inline constexpr int kErrFileAccess = 75;
-inline constexpr int kErrPrinter = 482;
 
 /// Save the figure, ask for the printer, print unless cancelled.
 void FilePrint(TriangleState& state, PrintDevices& devices, PrintFeedback& feedback,

@@ -1,5 +1,6 @@
 #include "help/linux_system_info.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -105,9 +106,7 @@ std::vector<CpuBlock> packages(const std::vector<CpuBlock>& blocks) {
   std::vector<std::string> seen;
   for (const CpuBlock& block : blocks) {
     std::string id = field(block, "physical id");
-    bool known = false;
-    for (const std::string& s : seen) known = known || s == id;
-    if (known) continue;
+    if (std::find(seen.begin(), seen.end(), id) != seen.end()) continue;
     seen.push_back(id);
     first.push_back(block);
   }

@@ -243,8 +243,6 @@ class Reader {
       } else {
         g.format.font = fontName(n);
       }
-    } else if (word == "ansicpg" || word == "ansi" || word == "rtf") {
-      // Bytes are read as code page 1252 whatever the document declares.
     } else {
       formatWord(g, word, n, on);
     }

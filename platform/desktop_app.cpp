@@ -51,7 +51,7 @@ void DesktopApp::closing() {
   // Every window opened after the main one closes with it, the hidden
   // print-wait window too; then the placement is saved.
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != widget_.get() && window->isWindow()) window->close();
+    if (window != widget_.get()) window->close();
   }
   if (GraphicWindow* graphic = wait_.window()) graphic->deleteLater();
   model_->Form_Unload();

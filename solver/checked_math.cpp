@@ -24,9 +24,9 @@ std::string errorDescription(int number) {
       return "Overflow";
     case kErrDivisionByZero:
       return "Division by zero";
-    case 75:
+    case kErrFileAccess:
       return "Path/File access error";
-    case 482:
+    case kErrPrinter:
       return "Printer error";
     default:
       return "Application-defined or object-defined error";

@@ -12,6 +12,8 @@ namespace anglewise {
 inline constexpr int kErrInvalidCall = 5;
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrDivisionByZero = 11;
+inline constexpr int kErrFileAccess = 75;
+inline constexpr int kErrPrinter = 482;
 
 /// A numbered run-time error with its usual description.
 class RuntimeError : public std::runtime_error {

@@ -109,11 +109,18 @@ TEST(RtfReader, ParagraphFormatIsThatInForceAtTheParagraphEnd) {
   EXPECT_EQ(doc.paragraphs[2].alignment, Alignment::Justify);
 }
 
+struct TextCase {
+  const char* rtf;
+  const char* text;
+};
+
+template <size_t N>
+void expectTexts(const TextCase (&cases)[N]) {
+  for (const TextCase& c : cases) EXPECT_EQ(text(c.rtf), c.text) << c.rtf;
+}
+
 TEST(RtfReader, CharactersAndEscapes) {
-  struct Case {
-    const char* rtf;
-    const char* text;
-  } cases[] = {
+  const TextCase cases[] = {
       {R"({\rtf1 caf\'e9 \'80 \'93q\'94})", "café € “q”"},
       {R"({\rtf1 \u8364?\u-4064?})", "€\uF020"},
       {R"({\rtf1\uc2 a\u233\'3f\'3fb})", "aéb"},
@@ -128,14 +135,11 @@ TEST(RtfReader, CharactersAndEscapes) {
       {R"({\rtf1 a\bin3 }}}b})", "ab"},
       {R"({\rtf1 a\unknownword42 b\foo c})", "abc"},
   };
-  for (const Case& c : cases) EXPECT_EQ(text(c.rtf), c.text) << c.rtf;
+  expectTexts(cases);
 }
 
 TEST(RtfReader, SkipsDestinationsThatAreNotText) {
-  struct Case {
-    const char* rtf;
-    const char* text;
-  } cases[] = {
+  const TextCase cases[] = {
       {R"({\rtf1{\*\generator Writer 1.0;}a})", "a"},
       {R"({\rtf1{\*\somethingnew {deep {er}} text}a})", "a"},
       {R"({\rtf1{\info{\title T}{\author A}}a})", "a"},
@@ -145,7 +149,7 @@ TEST(RtfReader, SkipsDestinationsThatAreNotText) {
       {R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt shown}}})", "shown"},
       {R"({\rtf1{\fonttbl{\f0{\*\panose 0}Arial{\*\falt Helv};}}a})", "a"},
   };
-  for (const Case& c : cases) EXPECT_EQ(text(c.rtf), c.text) << c.rtf;
+  expectTexts(cases);
 }
 
 TEST(RtfReader, MalformedInputReadsAsFarAsItMakesSense) {

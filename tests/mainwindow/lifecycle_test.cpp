@@ -82,17 +82,6 @@ TEST(Lifecycle, MinimizedWindowSavesNothing) {
   EXPECT_TRUE(store.writes.empty());
 }
 
-TEST(Lifecycle, SavedPlacementComesBackAfterARestart) {
-  MapStore store;
-  Frame before;
-  before.l = 1234, before.t = 567, before.w = 9000, before.h = 7000;
-  savePlacement(store, before);
-  Frame after;
-  restorePlacement(store, after);
-  EXPECT_EQ(after.l, 1234);
-  EXPECT_EQ(after.h, 7000);
-}
-
 TEST(Lifecycle, ProgramFolderEndsWithOneSeparator) {
   EXPECT_EQ(withTrailingSeparator("/opt/anglewise"), "/opt/anglewise/");
   EXPECT_EQ(withTrailingSeparator("/"), "/");
