@@ -44,12 +44,6 @@ double obliqueMargin(double a, double b, double c) {
   return margin;
 }
 
-bool drawableOblique(const TriangleState& s) {
-  auto angleOk = [](double a) { return a > 0 && a < 180; };
-  return s.sideX > 0 && s.sideY > 0 && s.sideZ > 0 && angleOk(s.angleA) && angleOk(s.angleB) &&
-         angleOk(s.angleC);
-}
-
 // Steps 3 to 8 of the oblique drawing: the results and their captions.
 void obliqueResults(TriangleState& s, FigureCaptions& captions) {
   s.obliqueHeight = (Num(s.sideY) * Sin(rad(s.angleC))).value();
@@ -127,7 +121,9 @@ void TriangleDisplay90(TriangleState& s, PictureBox& p) {
 }
 
 void TriangleDisplayoblique(TriangleState& s, PictureBox& p, FigureCaptions& captions) {
-  if (!drawableOblique(s)) return;
+  // Without a solved triangle there is nothing to draw: after Clear the
+  // record holds the default legs and no angles.
+  if (s.triangleSolved != 1) return;
   s.penGrey = 0;
   readBox(s, p);
   obliqueResults(s, captions);

@@ -17,6 +17,7 @@ void MainWindow::clearall() {
   }
   clrchkboxes();
   state.resultsShown = 0;
+  state.triangleSolved = 0;
   state.inputError = 1;
   state.angleA = state.angleB = state.angleC = 0;
   state.sideX = state.sideY = state.sideZ = 0;

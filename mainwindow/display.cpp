@@ -27,6 +27,7 @@ void MainWindow::displayit() {
     return;
   }
   s.resultsShown = 1;
+  s.triangleSolved = 0;
   s.angleA = s.angleB = s.angleC = 0;
   if (Option2.Value()) readAngleBoxesAsDms();
   s.sideX = Val(Text1.Text());
@@ -46,6 +47,7 @@ void MainWindow::displayit() {
     notgonadoit();
     return;
   }
+  s.triangleSolved = 1;
   s.angleADms = formatDms(s.angleA);
   s.angleBDms = formatDms(s.angleB);
   for (int box = 1; box <= 5; ++box) inputBox(box).setText("");

@@ -23,6 +23,10 @@ struct TriangleState {
   std::int32_t inputError = 0;    ///< 1: a reporter refused the inputs, or Clear ran
   std::int32_t resultsShown = 0;  ///< 1: the boxes hold values written back by a Display
   std::int32_t solveFailed = 0;   ///< 1: the solver produced nothing
+  /// 1 from a Display whose solver completed until a later Display reads
+  /// new values, a Clear, or a solver's run-time error: the record then
+  /// holds a solved triangle, whatever its values.
+  std::int32_t triangleSolved = 0;
 
   // Working values of the figure drawing, recomputed by every drawing.
   double figureMargin = 0;

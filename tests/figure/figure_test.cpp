@@ -76,6 +76,7 @@ TEST_P(ObliqueMarginTest, GrowsWithTheLargestAngle) {
   TriangleState s;
   s.angleA = GetParam().a, s.angleB = GetParam().b, s.angleC = 180 - (s.angleB + s.angleA);
   s.sideX = 5, s.sideY = 5, s.sideZ = 5;
+  s.triangleSolved = 1;
   RecordingPictureBox p;
   NoCaptions c;
   TriangleDisplayoblique(s, p, c);
@@ -95,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Angles, ObliqueMarginTest,
 TEST_F(FigureTest, ObliqueWithObtuseCPutsBRightOfC) {
   state.sideX = 4, state.sideY = 4, state.sideZ = 6.928203230275509;
   state.angleA = 30, state.angleB = 30, state.angleC = 120;
+  state.triangleSolved = 1;
   TriangleDisplayoblique(state, picture, captions);
   EXPECT_LT(state.apexOffset, 0);
   EXPECT_NEAR(state.resultWidth, 6, 1e-12);
@@ -115,6 +117,7 @@ TEST_F(FigureTest, RightTriangleSeenAsObliqueGivesLegsAndHalfProduct) {
   state.sideX = 3, state.sideY = 4, state.sideZ = 5;
   state.angleA = 53.13010235415598, state.angleB = 90 - state.angleA;
   state.angleC = 180 - (state.angleB + state.angleA);
+  state.triangleSolved = 1;
   TriangleDisplayoblique(state, picture, captions);
   EXPECT_EQ(captions.height, " 4");
   EXPECT_EQ(captions.width, " 3");
