@@ -45,10 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         SolvedCase{"RefusedBeforeReading", kSolved345 + Actions{{"click", "Check3"}} + kDisplay,
                    kEraseAndStrokes, 1},
         SolvedCase{"AfterClear", kSolved345 + Actions{{"click", "Clearthebaord"}}, 1, 0},
-        SolvedCase{"AfterRuntimeError",
-                   kSolved345 + Actions{{"type", "Text1", "1E308"}, {"type", "Text2", "1E308"}} +
-                       kDisplay,
-                   1, 2},
+        SolvedCase{
+            "AfterRuntimeError",
+            kSolved345 + Actions{{"type", "Text1", "1E308"}, {"type", "Text2", "1E308"}} + kDisplay,
+            1, 2},
         SolvedCase{"AfterDisplayReadingNewValues",
                    kSolved345 + Actions{{"click", "Check2"}} + given(3, "2") + kDisplay, 1, 2}),
     [](const auto& info) { return std::string(info.param.name); });
