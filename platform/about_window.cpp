@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/button_icons.h"
+#include "platform/caption_fitting.h"
 #include "platform/qt_window_frame.h"
 #include "platform/twips.h"
 

@@ -39,7 +39,7 @@ DesktopApp::DesktopApp()
                    [this] { mnuHelpAbout_Click(); });
   widget_->aboutToClose = [this] { closing(); };
   model_->Form_Load();
-  frame_.bringIntoView();
+  frame_.fitToScreen();
   widget_->control<QRadioButton>("opt90D")->setFocus();
 }
 

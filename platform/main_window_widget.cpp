@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QShortcut>
@@ -16,6 +17,7 @@
 
 #include "mainwindow/main_window_design.h"
 #include "platform/button_icons.h"
+#include "platform/caption_fitting.h"
 #include "platform/status_panels.h"
 #include "platform/twips.h"
 
@@ -79,8 +81,7 @@ QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
   return lines.join('\n');
 }
 
-void fitCaption(QWidget* widget, const ControlDesign& d) {
-  if (auto* label = qobject_cast<QLabel*>(widget); label && !d.wordWrap) fitLabel(label);
+void wrapCheckBoxCaption(QWidget* widget, const ControlDesign& d) {
   if (auto* check = qobject_cast<QCheckBox*>(widget); check && !d.caption.empty()) {
     int indicator = check->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
     check->setText(wrapped(qs(d.caption), check->fontMetrics(), check->width() - indicator));
@@ -94,22 +95,24 @@ MainWindowWidget::MainWindowWidget(QWidget* parent) : QMainWindow(parent) {
   setWindowIcon(windowIcon());
   setObjectName("frmMain");
   setFont(windowFont());
+  // The client area has no minimum: a window smaller than the design just
+  // shows less, and no control moves or scales.
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  double dpi = logicalDpi(this);
-  client->setMinimumSize(twipsToPixels(kMainClientWidth, dpi),
-                         twipsToPixels(kMainClientHeight - kStatusBarHeight, dpi));
   buildControls(client);
   buildMenus();
-  installStatusPanels(statusBar());
-  statusBar()->setFixedHeight(twipsToPixels(kStatusBarHeight, dpi));
+  statusBar_ = new QStatusBar(client);
+  statusBar_->setObjectName("sbStatusBar");
+  installStatusPanels(statusBar_);
+  client->installEventFilter(this);
   setTabOrder();
   // Escape presses Exit wherever the focus is in the window.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
   connect(escape, &QShortcut::activated, this,
           [this] { control<QToolButton>("exitnow")->click(); });
-  resize(sizeHint());
+  resize(twipsRect(this, 0, 0, kMainClientWidth, kMainClientHeight).size() +
+         QSize(0, menuBar()->sizeHint().height()));
 }
 
 void MainWindowWidget::buildControls(QWidget* client) {
@@ -125,14 +128,26 @@ void MainWindowWidget::buildControls(QWidget* client) {
       font.setBold(d.font->bold);
       widget->setFont(font);
     }
-    fitCaption(widget, d);
+    wrapCheckBoxCaption(widget, d);
     if (d.tabIndex < 0 && d.kind != ControlKind::Frame) widget->setFocusPolicy(Qt::NoFocus);
     controls_.insert(qs(d.name), widget);
   }
+  fitCaptionColumns();
   int icon = twipsToPixels(732, logicalDpi(this)) / 2;
   for (const char* name : {"displaynow", "Printitnow", "Clearthebaord", "exitnow"}) {
     control<QToolButton>(name)->setIconSize(QSize(icon, icon));
   }
+}
+
+// One-line captions that share a container and a left edge form a column,
+// and a column's captions are fitted alike.
+void MainWindowWidget::fitCaptionColumns() {
+  QMap<QPair<QString, int>, QList<QLabel*>> columns;
+  for (const ControlDesign& d : mainWindowControls()) {
+    if (d.kind != ControlKind::Label || d.wordWrap || d.caption.empty()) continue;
+    columns[{qs(d.container), d.left}] << control<QLabel>(qs(d.name));
+  }
+  for (const QList<QLabel*>& column : columns) fitCaptionColumn(column);
 }
 
 void MainWindowWidget::buildMenus() {
@@ -169,6 +184,22 @@ void MainWindowWidget::setTabOrder() {
   for (size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(control(qs(order[i - 1]->name)), control(qs(order[i]->name)));
   }
+}
+
+// The status bar runs along the bottom edge of the client area, full width,
+// but never above or narrower than its designed place: a window smaller
+// than the design cuts it off with the rest of the content.
+void MainWindowWidget::placeStatusBar() {
+  QWidget* client = centralWidget();
+  QRect designed =
+      twipsRect(this, 0, kMainClientHeight - kStatusBarHeight, kMainClientWidth, kStatusBarHeight);
+  statusBar_->setGeometry(0, std::max(designed.top(), client->height() - designed.height()),
+                          std::max(designed.width(), client->width()), designed.height());
+}
+
+bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize) placeStatusBar();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "platform/picture_widget.h"
 
 class QAction;
+class QStatusBar;
 
 namespace anglewise {
 
@@ -25,6 +26,8 @@ class MainWindowWidget : public QMainWindow {
     return qobject_cast<T*>(control(name));
   }
   PictureWidget* picture() const { return control<PictureWidget>("Picture1"); }
+  /// The status bar with its four panels.
+  QStatusBar* statusPanels() const { return statusBar_; }
   /// The action of a menu item by name, or nullptr.
   QAction* menuAction(const QString& name) const { return actions_.value(name); }
 
@@ -33,14 +36,18 @@ class MainWindowWidget : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildControls(QWidget* client);
   void buildMenus();
   void setTabOrder();
+  void placeStatusBar();
+  void fitCaptionColumns();
 
   QHash<QString, QWidget*> controls_;
   QHash<QString, QAction*> actions_;
+  QStatusBar* statusBar_ = nullptr;
 };
 
 }  // namespace anglewise

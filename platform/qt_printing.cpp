@@ -1,8 +1,11 @@
 #include "platform/qt_printing.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPrintDialog>
+#include <QWindow>
+#include <cmath>
 
 #include "platform/qt_window_frame.h"
 #include "platform/twips.h"
@@ -10,8 +13,26 @@
 
 namespace anglewise {
 
+namespace {
+
+constexpr double kInchesPerMeter = 1 / 0.0254;
+
+// The picture's pixels per inch as the bitmap records them; a bitmap that
+// records none is taken at the classic screen's 96.
+double imageDpi(const QImage& image) {
+  return image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() / kInchesPerMeter : 96.0;
+}
+
+}  // namespace
+
+// The bitmap records its pixel density, so on a screen scaled by 2 its
+// twice as many pixels still stand for the same designed size.
 bool QtPictureSaver::savePicture(const std::string& path) {
-  return picture_.image().save(QString::fromStdString(path), "BMP");
+  QImage image = picture_.image();
+  double dpi = logicalDpi(&picture_) * picture_.devicePixelRatioF();
+  image.setDotsPerMeterX(static_cast<int>(std::lround(dpi * kInchesPerMeter)));
+  image.setDotsPerMeterY(image.dotsPerMeterX());
+  return image.save(QString::fromStdString(path), "BMP");
 }
 
 PrintSetupDialog::Result QtPrintSetupDialog::showPrintSetup(const std::string& title) {
@@ -43,12 +64,27 @@ GraphicWindow::GraphicWindow(QWidget* owner) : QDialog(owner) {
 
 void QtPrintWaitWindow::showWithPicture(const std::string& bitmapPath) {
   if (!window_) window_ = new GraphicWindow(owner_);
-  window_->picture()->setPixmap(QPixmap(QString::fromStdString(bitmapPath)));
+  QImage image(QString::fromStdString(bitmapPath));
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(imageDpi(image) / logicalDpi(window_));
+  window_->picture()->setPixmap(pixmap);
   centreOnOwner(window_, owner_);
   window_->show();
-  // Let the window paint before the printer takes over the thread.
-  QApplication::processEvents();
+  paintNow();
   if (owner_) owner_->repaint();
+}
+
+// The printer is about to take over the thread: wait (briefly) until the
+// window system shows the window, then paint it there and then, so it
+// shows the figure and not what the closed dialog left behind.
+void QtPrintWaitWindow::paintNow() {
+  QDeadlineTimer deadline(kMaxWaitForScreenMs);
+  while (!window_->windowHandle() || !window_->windowHandle()->isExposed()) {
+    if (deadline.hasExpired()) break;
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  QApplication::processEvents();
+  window_->repaint();
 }
 
 void QtPrintWaitWindow::hide() {
@@ -95,9 +131,11 @@ void QtPrinter::drawPicture(const std::string& bitmapPath, double leftTwips, dou
   beginPage();
   QImage image(QString::fromStdString(bitmapPath));
   if (image.isNull()) throw RuntimeError(kErrPrinter);
-  // Natural size: the picture's pixels as screen pixels at 96 per inch.
+  // Natural size: the picture's pixels at the density it was saved with.
+  double twipsPerPixel = 1440.0 / imageDpi(image);
   QRectF target(twipsToDevice(leftTwips), twipsToDevice(topTwips),
-                twipsToDevice(image.width() * 15.0), twipsToDevice(image.height() * 15.0));
+                twipsToDevice(image.width() * twipsPerPixel),
+                twipsToDevice(image.height() * twipsPerPixel));
   painter_.drawImage(target, image);
 }
 

@@ -55,6 +55,8 @@ class QtPrintWaitWindow : public PrintWaitWindow {
   GraphicWindow* window() const { return window_; }
 
  private:
+  static constexpr int kMaxWaitForScreenMs = 1000;
+  void paintNow();
   QPointer<QWidget> owner_;
   QPointer<GraphicWindow> window_;
 };

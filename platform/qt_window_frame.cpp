@@ -1,7 +1,9 @@
 #include "platform/qt_window_frame.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -15,7 +17,23 @@ constexpr int kMaxCoordinate = 1 << 20;
 constexpr int kMinExtent = 120;
 constexpr int kMaxExtent = 1 << 15;
 
+// The screen showing most of `rect`, or none when no screen shows any.
+QScreen* screenShowing(const QRect& rect) {
+  QScreen* best = nullptr;
+  qint64 bestArea = 0;
+  for (QScreen* screen : QGuiApplication::screens()) {
+    QRect common = screen->availableGeometry().intersected(rect);
+    qint64 area = qint64(common.width()) * common.height();
+    if (area > bestArea) best = screen, bestArea = area;
+  }
+  return best;
+}
+
 }  // namespace
+
+QtWindowFrame::QtWindowFrame(QWidget* window) : window_(window), wanted_(window->geometry()) {
+  window_->installEventFilter(this);
+}
 
 int QtWindowFrame::toPixels(float twips) const {
   double pixels = std::round(twips * logicalDpi(window_) / 1440.0);
@@ -26,52 +44,96 @@ float QtWindowFrame::toTwips(int pixels) const {
   return static_cast<float>(pixels * 1440.0 / logicalDpi(window_));
 }
 
-QSize QtWindowFrame::decoration() const {
-  return window_->frameGeometry().size() - window_->geometry().size();
+QMargins QtWindowFrame::margins() const {
+  QWindow* handle = window_->windowHandle();
+  return handle && window_->isVisible() ? handle->frameMargins() : QMargins();
+}
+
+// Until it is shown the window has no frame of its own: what was asked for
+// is what it will get.
+QRect QtWindowFrame::outer() const {
+  return window_->isVisible() ? window_->frameGeometry() : wanted_;
 }
 
 float QtWindowFrame::Left() const {
-  return toTwips(window_->frameGeometry().x());
+  return toTwips(outer().x());
 }
 float QtWindowFrame::Top() const {
-  return toTwips(window_->frameGeometry().y());
+  return toTwips(outer().y());
 }
 float QtWindowFrame::Width() const {
-  return toTwips(window_->frameGeometry().width());
+  return toTwips(outer().width());
 }
 float QtWindowFrame::Height() const {
-  return toTwips(window_->frameGeometry().height());
+  return toTwips(outer().height());
 }
 
 void QtWindowFrame::setLeft(float twips) {
-  window_->move(toPixels(twips), window_->y());
+  wanted_ = outer();
+  wanted_.moveLeft(toPixels(twips));
+  apply();
 }
 void QtWindowFrame::setTop(float twips) {
-  window_->move(window_->x(), toPixels(twips));
+  wanted_ = outer();
+  wanted_.moveTop(toPixels(twips));
+  apply();
 }
-
 void QtWindowFrame::setWidth(float twips) {
-  int outer = std::clamp(toPixels(twips), kMinExtent, kMaxExtent);
-  window_->resize(std::max(outer - decoration().width(), 1), window_->height());
+  wanted_ = outer();
+  wanted_.setWidth(std::clamp(toPixels(twips), kMinExtent, kMaxExtent));
+  apply();
 }
-
 void QtWindowFrame::setHeight(float twips) {
-  int outer = std::clamp(toPixels(twips), kMinExtent, kMaxExtent);
-  window_->resize(window_->width(), std::max(outer - decoration().height(), 1));
+  wanted_ = outer();
+  wanted_.setHeight(std::clamp(toPixels(twips), kMinExtent, kMaxExtent));
+  apply();
 }
 
 bool QtWindowFrame::minimized() const {
   return window_->isMinimized();
 }
 
-void QtWindowFrame::bringIntoView() {
-  QRect frame = window_->frameGeometry();
-  for (QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(frame)) return;
+// The client gets the outer size less the frame known now; the position is
+// the frame's own, so the window manager puts the frame's corner there.
+void QtWindowFrame::apply() {
+  applied_ = margins();
+  QSize client = wanted_.size().shrunkBy(applied_).expandedTo(QSize(1, 1));
+  window_->resize(client);
+  window_->move(wanted_.topLeft());
+  // A window not yet mapped has no frame to offset by: ask the window
+  // manager to put the frame's corner, not the client's, at the point.
+  QWindow* handle = window_->windowHandle();
+  if (handle && !window_->isVisible()) handle->setFramePosition(wanted_.topLeft());
+}
+
+void QtWindowFrame::fitToScreen() {
+  QScreen* screen = screenShowing(wanted_);
+  if (!screen) {
+    screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    wanted_.moveTopLeft(screen->availableGeometry().topLeft());
   }
-  if (QScreen* primary = QGuiApplication::primaryScreen()) {
-    window_->move(primary->availableGeometry().topLeft());
+  QRect area = screen->availableGeometry();
+  wanted_.setSize(wanted_.size().boundedTo(area.size()));
+  wanted_.moveLeft(std::clamp(wanted_.left(), area.left(), area.right() + 1 - wanted_.width()));
+  wanted_.moveTop(std::clamp(wanted_.top(), area.top(), area.bottom() + 1 - wanted_.height()));
+  apply();
+}
+
+// Once the window manager has framed the shown window, the frame margins
+// are known and the placement asked for is applied again, exactly once.
+bool QtWindowFrame::eventFilter(QObject* watched, QEvent* event) {
+  bool geometryEvent = event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                       event->type() == QEvent::Show;
+  if (settling_ && watched == window_ && geometryEvent &&
+      window_->windowState() == Qt::WindowNoState) {
+    QMargins now = margins();
+    if (now != applied_) {
+      settling_ = now.isNull();
+      apply();
+    }
   }
+  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace anglewise

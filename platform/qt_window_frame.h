@@ -1,17 +1,21 @@
 #pragma once
-// A top-level window's outer placement in twips. Sizes are kept within
-// what a screen can show, and a placement entirely off every screen is
-// brought back into view by bringIntoView().
+// A top-level window's outer placement in twips. The four stored values are
+// the outer frame; on X11 the frame's size is known only once the window
+// manager has decorated the mapped window, so the placement asked for is
+// kept and applied again when the frame margins become known.
+#include <QMargins>
+#include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include "mainwindow/lifecycle.h"
 
 namespace anglewise {
 
-class QtWindowFrame : public WindowFrame {
+class QtWindowFrame : public QObject, public WindowFrame {
  public:
-  explicit QtWindowFrame(QWidget* window) : window_(window) {}
+  explicit QtWindowFrame(QWidget* window);
   float Left() const override;
   float Top() const override;
   float Width() const override;
@@ -21,14 +25,25 @@ class QtWindowFrame : public WindowFrame {
   void setWidth(float twips) override;
   void setHeight(float twips) override;
   bool minimized() const override;
-  /// Moves the window onto the primary screen when no part of it is on any.
-  void bringIntoView();
+  /// Fits the placement asked for to the screen it lands on: no larger than
+  /// that screen's available area and wholly on it; a placement off every
+  /// screen goes to the top-left corner of the primary screen.
+  void fitToScreen();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int toPixels(float twips) const;
   float toTwips(int pixels) const;
-  QSize decoration() const;  // frame size less client size
+  QRect outer() const;
+  QMargins margins() const;
+  void apply();
+
   QPointer<QWidget> window_;
+  QRect wanted_;          // the outer frame asked for, in pixels
+  QMargins applied_;      // the frame margins `wanted_` was last applied with
+  bool settling_ = true;  // until the window manager's frame is known
 };
 
 }  // namespace anglewise

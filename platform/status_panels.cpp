@@ -1,22 +1,13 @@
 #include "platform/status_panels.h"
 
+#include "platform/num_lock.h"
+
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
 
 namespace anglewise {
-
-bool numLockOn() {
-  QDir leds("/sys/class/leds");
-  for (const QString& name : leds.entryList({"*numlock*"}, QDir::Dirs | QDir::NoDotAndDotDot)) {
-    QFile brightness(leds.filePath(name + "/brightness"));
-    if (brightness.open(QIODevice::ReadOnly) && brightness.readAll().trimmed() != "0") return true;
-  }
-  return false;
-}
 
 namespace {
 

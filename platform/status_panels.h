@@ -8,8 +8,4 @@ namespace anglewise {
 /// Fills `bar` with the four panels and starts their clock.
 void installStatusPanels(QStatusBar* bar);
 
-/// Whether Num Lock is on, from the keyboard LEDs the kernel exposes;
-/// false when no keyboard says so.
-bool numLockOn();
-
 }  // namespace anglewise

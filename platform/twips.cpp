@@ -1,7 +1,5 @@
 #include "platform/twips.h"
 
-#include <QFontMetrics>
-#include <QLabel>
 #include <QWidget>
 #include <cmath>
 
@@ -32,21 +30,6 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height) {
 
 void resizeClientTwips(QWidget* window, int width, int height) {
   window->resize(twipsRect(window, 0, 0, width, height).size());
-}
-
-}  // namespace anglewise
-
-namespace anglewise {
-
-// A one-line label keeps its designed box; where this screen's font is
-// wider than the designed one, the font shrinks until the caption fits.
-void fitLabel(QLabel* label) {
-  QFont font = label->font();
-  while (font.pointSizeF() > 6 &&
-         QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
-    font.setPointSizeF(font.pointSizeF() - 0.25);
-  }
-  label->setFont(font);
 }
 
 }  // namespace anglewise

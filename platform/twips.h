@@ -4,7 +4,6 @@
 #include <QRect>
 
 class QFont;
-class QLabel;
 class QWidget;
 
 namespace anglewise {
@@ -27,14 +26,6 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
 /// Sets a window's client area to a designed size in twips.
 void resizeClientTwips(QWidget* window, int width, int height);
-
-}  // namespace anglewise
-
-namespace anglewise {
-
-/// A one-line label keeps its designed box; where this screen's font is
-/// wider than the designed one, the font shrinks until the caption fits.
-void fitLabel(QLabel* label);
 
 }  // namespace anglewise
 

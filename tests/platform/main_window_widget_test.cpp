@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "platform/caption_fitting.h"
 #include "platform/desktop_app.h"
 #include "tests/platform/gui_fixture.h"
 
@@ -39,7 +40,7 @@ TEST_F(WidgetTest, WindowShowsTheDesignedCaptions) {
   EXPECT_EQ(w<QGroupBox>("Frame5")->title(), "");
   EXPECT_EQ(w<QRadioButton>("optOBL")->text(), "Obligue Angle Triangle");
   EXPECT_EQ(w<QRadioButton>("opt90D")->toolTip(), "C Angle is 90 Degrees");
-  EXPECT_EQ(w<QLabel>("Label9")->text(), "Angle A - Dec.       =");
+  EXPECT_EQ(w<QLabel>("Label6")->text(), "X   =");
   EXPECT_TRUE(w<QLabel>("Label9")->alignment() & Qt::AlignRight);
   EXPECT_EQ(w<QToolButton>("Clearthebaord")->text(), "Clear");
   EXPECT_FALSE(w<QCheckBox>("over90checked")->isEnabled());
@@ -54,6 +55,31 @@ TEST_F(WidgetTest, WindowShowsTheDesignedCaptions) {
     EXPECT_EQ(w<QLineEdit>("Text1")->geometry(), QRect(24, 72, 121, 19));
   }
   EXPECT_TRUE(dialogs.isEmpty());
+}
+
+// The angle captions are padded with blanks for a narrower font than this
+// screen's: the column is fitted as one, never caption by caption.
+TEST_F(WidgetTest, AngleCaptionsStandInOneSizeAndFit) {
+  const std::pair<const char*, QString> captions[] = {
+      {"Label9", "Angle A - Dec.       ="},  {"Label10", "Angle A - D/M/S   ="},
+      {"Label16", "Angle B - Dec.       ="}, {"Label17", "Angle B - D/M/S   ="},
+      {"Label11", "Angle C - Dec.       ="}, {"Label18", "Angle C - D/M/S   ="}};
+  const double points = w<QLabel>("Label9")->font().pointSizeF();
+  EXPECT_GE(points, 7.0);
+  for (const auto& [name, designed] : captions) {
+    QLabel* label = w<QLabel>(name);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(label->font().pointSizeF(), points);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    EXPECT_EQ(label->text().simplified(), designed.simplified());
+    EXPECT_EQ(label->text() == designed ? label->text() : label->accessibleName(), designed);
+  }
+}
+
+TEST(CaptionFitting, ShortensEveryBlankRunAlike) {
+  EXPECT_EQ(shortenBlankRuns("Angle A - Dec.       =", 2), "Angle A - Dec.  =");
+  EXPECT_EQ(shortenBlankRuns("A   B C    D", 1), "A B C D");
+  EXPECT_EQ(shortenBlankRuns("   ", 0), "");
 }
 
 TEST_F(WidgetTest, UserTickAndTypingReachTheModel) {
