@@ -13,6 +13,8 @@ PACKAGES=(
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils
+  libxcb-xkb-dev
+  xvfb openbox x11-utils xdotool wmctrl python3
 )
 
 as_root() {

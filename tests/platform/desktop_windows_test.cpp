@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -105,6 +106,41 @@ class PrintTest : public GuiTest {
   void print() {
     QTest::mouseClick(app.widget().control<QToolButton>("Printitnow"), Qt::LeftButton);
   }
+  // The figure's size on the page in twips, from the image's pixels and the
+  // density pdfimages reports.
+  QSizeF figureTwips() {
+    QProcess p;
+    p.start("pdfimages", {"-list", pdf()});
+    p.waitForFinished();
+    QStringList rows = QString(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (rows.size() != 3) return {};  // two header lines and the figure
+    QStringList f = rows[2].simplified().split(' ');
+    return QSizeF(f[3].toDouble() / f[12].toDouble() * 1440,
+                  f[4].toDouble() / f[13].toDouble() * 1440);
+  }
+  // Words of the page that show no ink where pdftotext places them, as the
+  // page looks rendered: covered by the figure's white ground, say.
+  QStringList wordsWithoutInk() {
+    QProcess text, render;
+    text.start("pdftotext", {"-bbox", pdf(), "-"});
+    text.waitForFinished();
+    render.start("pdftoppm", {"-r", "72", "-gray", "-singlefile", pdf(), folder.path() + "/page"});
+    render.waitForFinished();
+    QImage page(folder.path() + "/page.pgm");
+    QStringList hidden;
+    QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (const auto& m : word.globalMatch(QString(text.readAllStandardOutput()))) {
+      QRect box(QPoint(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                QPoint(m.captured(3).toDouble(), m.captured(4).toDouble()));
+      int ink = 0;
+      for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) ink += qGray(page.pixel(x, y)) < 128;
+      }
+      if (ink == 0) hidden << m.captured(5);
+    }
+    return hidden;
+  }
   QStringList pdfLines() {
     QProcess p;
     p.start("pdftotext", {"-layout", pdf(), "-"});
@@ -141,10 +177,12 @@ TEST_F(PrintTest, PageCarriesTitleValuesAndFigure) {
                          "A Angle = 53d 7m 48s .368", "B Angle = 36.869897645844",
                          "B Angle = 36d 52m 11s .632", "C Angle = 90", "C Angle = 90d 0m 0s",
                          "Height = 4", "Width = 3", "Area = 6"}));
-  QProcess images;
-  images.start("pdfimages", {"-list", pdf()});
-  images.waitForFinished();
-  EXPECT_EQ(QString(images.readAllStandardOutput()).count("image "), 1);  // the figure
+  // The figure at its designed size whatever the screen's scale, and every
+  // value line still readable below it.
+  QSizeF figure = figureTwips();
+  EXPECT_NEAR(figure.width(), 3072, 60);
+  EXPECT_NEAR(figure.height(), 3072, 60);
+  EXPECT_EQ(wordsWithoutInk(), QStringList());
   ASSERT_NE(app.printWait().window(), nullptr);
   EXPECT_FALSE(app.printWait().window()->isVisible());
 }
