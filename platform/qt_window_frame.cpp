@@ -51,8 +51,12 @@ QMargins QtWindowFrame::margins() const {
 
 // Until it is shown the window has no frame of its own: what was asked for
 // is what it will get.
+// The client's geometry with the frame margins as the platform tells them
+// now: QWidget keeps the margins it saw at the last move or resize, and the
+// window manager may change them without either (openbox does on
+// maximizing).
 QRect QtWindowFrame::outer() const {
-  return window_->isVisible() ? window_->frameGeometry() : wanted_;
+  return window_->isVisible() ? window_->geometry().marginsAdded(margins()) : wanted_;
 }
 
 float QtWindowFrame::Left() const {
@@ -93,17 +97,21 @@ bool QtWindowFrame::minimized() const {
   return window_->isMinimized();
 }
 
-// The client gets the outer size less the frame known now; the position is
-// the frame's own, so the window manager puts the frame's corner there.
+// The client gets the outer size less the frame known now. A shown window
+// gets its client rectangle inside that frame; one not yet mapped has no
+// frame to offset by, so the window manager is asked to put the frame's
+// corner, not the client's, at the point.
 void QtWindowFrame::apply() {
   applied_ = margins();
   QSize client = wanted_.size().shrunkBy(applied_).expandedTo(QSize(1, 1));
+  if (window_->isVisible()) {
+    window_->setGeometry(
+        QRect(wanted_.topLeft() + QPoint(applied_.left(), applied_.top()), client));
+    return;
+  }
   window_->resize(client);
   window_->move(wanted_.topLeft());
-  // A window not yet mapped has no frame to offset by: ask the window
-  // manager to put the frame's corner, not the client's, at the point.
-  QWindow* handle = window_->windowHandle();
-  if (handle && !window_->isVisible()) handle->setFramePosition(wanted_.topLeft());
+  if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(wanted_.topLeft());
 }
 
 void QtWindowFrame::fitToScreen() {
