@@ -1,5 +1,6 @@
 #include "help/help_viewer.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -9,7 +10,15 @@
 namespace anglewise {
 namespace {
 
+// Only a regular file: opening a FIFO or a device would wait for a writer
+// that may never come, with the whole window blocked.
+bool isRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 bool canOpenForReading(const std::string& path) {
+  if (!isRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary);
   return file.is_open();
 }
@@ -32,6 +41,7 @@ void loadHelpWindow(TriangleState& s, HelpPorts& ports) {
 
 std::optional<RichDocument> readRtfFile(const std::string& path) {
   constexpr std::streamoff kLimit = 16 << 20;
+  if (!isRegularFile(path)) return std::nullopt;
   std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) return std::nullopt;
   std::streamoff size = file.tellg();

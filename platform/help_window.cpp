@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "platform/qt_window_frame.h"
 #include "platform/twips.h"
@@ -59,20 +60,79 @@ QTextCharFormat charFormat(const CharFormat& c) {
 
 }  // namespace
 
-void fillTextDocument(const RichDocument& doc, QTextDocument& target) {
+namespace {
+
+// Qt's line breaking slows with the square of an unbroken word's length, so
+// every so many characters without a break a zero-width space offers one.
+constexpr int kLongestUnbrokenRun = 200;
+const QChar kZeroWidthSpace(0x200B);
+
+class BreakOffering {
+ public:
+  QString apply(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.size() / kLongestUnbrokenRun);
+    for (QChar c : text) {
+      if (c.isSpace() || c == kZeroWidthSpace) {
+        unbroken_ = 0;
+      } else if (++unbroken_ > kLongestUnbrokenRun) {
+        out += kZeroWidthSpace;
+        unbroken_ = 1;
+      }
+      out += c;
+    }
+    return out;
+  }
+
+ private:
+  int unbroken_ = 0;
+};
+
+}  // namespace
+
+const QString kCutNote =
+    "[The help file goes on beyond what this window can show at once; the rest is left out.]";
+
+bool fillTextDocument(const RichDocument& doc, QTextDocument& target, qsizetype budget) {
   target.clear();
+  target.setUndoRedoEnabled(false);
   QTextCursor cursor(&target);
-  bool first = true;
+  // One edit block: the document is laid out once at its end, not after
+  // every run, which would cost the square of a paragraph's length.
+  cursor.beginEditBlock();
+  bool first = true, cut = false;
   for (const Paragraph& p : doc.paragraphs) {
+    budget -= kParagraphCost;
+    if (budget < 0) {
+      cut = true;
+      break;
+    }
     if (!first) cursor.insertBlock();
     first = false;
     cursor.setBlockFormat(blockFormat(p));
+    BreakOffering breaks;
     for (const TextRun& run : p.runs) {
-      QString text = QString::fromStdString(run.text);
+      QString text = breaks.apply(QString::fromStdString(run.text));
       text.replace(QChar('\n'), QChar::LineSeparator);
+      budget -= kRunCost;
+      if (text.size() > budget) {
+        text.truncate(std::max<qsizetype>(budget, 0));
+        cut = true;
+      }
+      budget -= text.size();
       cursor.insertText(text, charFormat(run.format));
+      if (cut) break;
     }
+    if (cut) break;
   }
+  if (cut) {
+    QTextCharFormat note;
+    note.setFontItalic(true);
+    cursor.insertBlock();
+    cursor.insertText(kCutNote, note);
+  }
+  cursor.endEditBlock();
+  return !cut;
 }
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {

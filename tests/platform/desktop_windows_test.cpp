@@ -1,4 +1,6 @@
 // Start-up, placement, printing, help and About through the real windows.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -8,9 +10,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 
+#include "help/rtf_reader.h"
 #include "platform/about_window.h"
 #include "platform/desktop_app.h"
 #include "platform/help_window.h"
@@ -235,6 +240,47 @@ TEST_F(HelpAboutTest, MissingHelpFileGivesOneMessageAndAnEmptyWindow) {
   EXPECT_EQ(dialogs, QStringList{"File not found |Invalid Help File !\n\nHelp file should be in "
                                  "the folder Oakdale. "});
   EXPECT_TRUE(help->textBox()->toPlainText().isEmpty());
+}
+
+// A FIFO or a folder in the help file's place is no help file: opening it
+// must not wait for a writer that never comes.
+TEST_F(HelpAboutTest, HelpFileThatIsNoRegularFileIsNotFound) {
+  for (const char* kind : {"fifo", "folder"}) {
+    QTemporaryDir program;
+    QString path = program.path() + "/helpanglewise.rtf";
+    ASSERT_TRUE(kind == std::string("fifo") ? ::mkfifo(path.toLocal8Bit().constData(), 0600) == 0
+                                            : QDir().mkdir(path));
+    dialogs.clear();
+    app.model().state.programFolder = program.path().toStdString() + "/";
+    auto help = app.loadHelpWindow();
+    EXPECT_EQ(dialogs.size(), 1) << kind;
+    EXPECT_TRUE(dialogs.value(0).startsWith("File not found |")) << kind;
+  }
+}
+
+// One paragraph of a megabyte, runs of bold and italic or one long word:
+// shown whole, in time linear in its length (the benchmark measures it).
+TEST_F(HelpAboutTest, MegabyteParagraphsAreShownWhole) {
+  std::string runs = "{\\rtf1\\ansi ", word = runs;
+  for (int i = 0; runs.size() < (1 << 20); ++i) runs += i % 2 ? "\\b bold\\b0 " : "\\i italic\\i0 ";
+  word += std::string(1 << 20, 'w');
+  for (const std::string& rtf : {runs + "}", word + "}"}) {
+    std::optional<RichDocument> doc = readRtf(rtf);
+    ASSERT_TRUE(doc);
+    QTextDocument shown;
+    EXPECT_TRUE(fillTextDocument(*doc, shown));
+    QString text = shown.toPlainText().remove(QChar(0x200B));
+    EXPECT_EQ(text.toStdString(), doc->plainText());
+  }
+}
+
+TEST_F(HelpAboutTest, DocumentBeyondTheBudgetIsCutWithANote) {
+  std::optional<RichDocument> doc = readRtf("{\\rtf1 first\\par second paragraph\\par third\\par}");
+  ASSERT_TRUE(doc);
+  QTextDocument shown;
+  EXPECT_FALSE(fillTextDocument(*doc, shown, 2 * (kParagraphCost + kRunCost) + 5 + 8));
+  EXPECT_EQ(shown.toPlainText(), "first\nsecond p\n" + kCutNote);
+  EXPECT_TRUE(shown.lastBlock().begin().fragment().charFormat().fontItalic());
 }
 
 TEST_F(HelpAboutTest, SystemInfoEnlargesTheAboutBoxOnce) {
