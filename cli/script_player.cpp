@@ -3,6 +3,9 @@
 #include "cli/json_writer.h"
 #include "cli/scripted_window.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace anglewise {
 
 using json = nlohmann::json;
@@ -16,32 +19,65 @@ std::string errorAnswer(const std::string& idJson, const std::string& why) {
   return out;
 }
 
+// How deep `root` nests, counted without recursion: writing JSON back
+// recurses, so a session too deep for that is refused before anything of
+// it is echoed.
+size_t nestingDepth(const json& root) {
+  size_t deepest = 0;
+  std::vector<std::pair<const json*, size_t>> todo{{&root, 1}};
+  while (!todo.empty()) {
+    auto [node, depth] = todo.back();
+    todo.pop_back();
+    deepest = std::max(deepest, depth);
+    if (node->is_structured()) {
+      for (const json& child : *node) todo.emplace_back(&child, depth + 1);
+    }
+  }
+  return deepest;
+}
+
+std::string echoedId(const json& session) {
+  if (!session.is_object() || !session.contains("id")) return "null";
+  const json& id = session["id"];
+  if (nestingDepth(id) > kMaxSessionDepth - 1) return "null";
+  return id.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// Plays a parsed session; throws ScriptError when it cannot be played.
+std::string play(const json& session, const std::string& idJson) {
+  if (!session.is_object() || !session.contains("actions") || !session["actions"].is_array()) {
+    throw ScriptError("a session is an object with an \"actions\" array");
+  }
+  ScriptedWindow scripted;
+  for (const json& action : session["actions"]) scripted.apply(action);
+  std::string out;
+  out.reserve(8192);
+  JsonWriter writer(out);
+  writer.beginObject().key("id").raw(idJson);
+  scripted.writeAnswer(writer);
+  writer.endObject();
+  return out;
+}
+
 }  // namespace
 
-std::string answerLine(const std::string& line, bool& played) {
+std::string answerLine(const std::string& line, bool& played, size_t lineNumber) {
   played = false;
+  std::string where = lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : "";
   json session = json::parse(line, nullptr, false);
-  if (session.is_discarded()) return errorAnswer("null", "the line is not valid JSON");
-  bool isObject = session.is_object();
-  std::string idJson = isObject && session.contains("id")
-                           ? session["id"].dump(-1, ' ', false, json::error_handler_t::replace)
-                           : "null";
-  if (!isObject || !session.contains("actions") || !session["actions"].is_array()) {
-    return errorAnswer(idJson, "a session is an object with an \"actions\" array");
+  if (session.is_discarded()) return errorAnswer("null", where + "the line is not valid JSON");
+  std::string idJson = echoedId(session);
+  if (nestingDepth(session) > kMaxSessionDepth) {
+    return errorAnswer(idJson, where + "the session nests deeper than " +
+                                   std::to_string(kMaxSessionDepth) +
+                                   " levels of arrays and objects");
   }
   try {
-    ScriptedWindow scripted;
-    for (const json& action : session["actions"]) scripted.apply(action);
-    std::string out;
-    out.reserve(8192);
-    JsonWriter writer(out);
-    writer.beginObject().key("id").raw(idJson);
-    scripted.writeAnswer(writer);
-    writer.endObject();
+    std::string answer = play(session, idJson);
     played = true;
-    return out;
+    return answer;
   } catch (const ScriptError& error) {
-    return errorAnswer(idJson, error.what());
+    return errorAnswer(idJson, where + error.what());
   }
 }
 
@@ -53,11 +89,12 @@ nlohmann::ordered_json playSession(const std::string& line) {
 int playScript(std::istream& in, std::ostream& out) {
   int status = 0;
   std::string line;
-  while (std::getline(in, line)) {
+  for (size_t number = 1; std::getline(in, line); ++number) {
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     bool played = false;
-    out << answerLine(line, played) << '\n';
+    out << answerLine(line, played, number) << '\n';
     if (!played) status = 1;
+    if (!out) break;  // nowhere to write: the caller says so
   }
   return status;
 }

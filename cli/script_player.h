@@ -2,6 +2,7 @@
 // Window scripts: one JSON session a line in, one JSON answer a line out.
 // Each session plays user actions on a fresh main window with no display
 // and answers with the state the window is left in.
+#include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -10,9 +11,14 @@
 
 namespace anglewise {
 
+/// The deepest nesting of arrays and objects a session may have: its
+/// answer echoes parts of it, and writing JSON back recurses.
+inline constexpr size_t kMaxSessionDepth = 64;
+
 /// Plays one session line and returns its answer as one line of JSON;
-/// `played` is false when the answer is an error.
-std::string answerLine(const std::string& line, bool& played);
+/// `played` is false when the answer is an error, whose text starts with
+/// "line N: " when `lineNumber` is given.
+std::string answerLine(const std::string& line, bool& played, size_t lineNumber = 0);
 
 /// The answer to one session line as a JSON document.
 nlohmann::ordered_json playSession(const std::string& line);

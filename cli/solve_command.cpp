@@ -1,6 +1,10 @@
 #include "cli/solve_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
+
+#include "cli/exit_status.h"
 
 #include "cli/scripted_window.h"
 #include "figure/recording_picture_box.h"
@@ -27,11 +31,11 @@ const char* placesItem(int places) {
 // The printed page's value lines: label, then the caption as shown.
 void printResults(MainWindow& w, std::ostream& out) {
   const std::pair<const char*, const Label*> lines[] = {
-      {"                       X =", &w.xlen},   {"                       Y =", &w.yhei},
-      {"                       Z =", &w.zrad},   {"                 A Angle =", &w.adec},
-      {"                 A Angle =", &w.adms},   {"                 B Angle =", &w.bdec},
-      {"                 B Angle =", &w.bdms},   {"                 C Angle =", &w.c90dec},
-      {"                 C Angle =", &w.c90dms}, {"                  Height =", &w.theHeight},
+      {"                       X =", &w.xlen},     {"                       Y =", &w.yhei},
+      {"                       Z =", &w.zrad},     {"                 A Angle =", &w.adec},
+      {"                 A Angle =", &w.adms},     {"                 B Angle =", &w.bdec},
+      {"                 B Angle =", &w.bdms},     {"                 C Angle =", &w.c90dec},
+      {"                 C Angle =", &w.c90dms},   {"                  Height =", &w.theHeight},
       {"                   Width =", &w.theWidth}, {"                    Area =", &w.theArea}};
   for (const auto& [label, caption] : lines) out << label << caption->Caption() << '\n';
 }
@@ -64,14 +68,19 @@ int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
   for (const ShownMessage& m : scripted.messages.shown) {
     err << m.title << ": " << readable(m.text) << '\n';
   }
+  bool solved = !scripted.window.xlen.Caption().empty();
+  if (solved) printResults(scripted.window, out);
   if (!request.svgPath.empty()) {
     std::ofstream svg(request.svgPath);
     svg << toSvg(scripted.picture.ops());
-    if (!svg) err << "could not write " << request.svgPath << '\n';
+    svg.close();
+    if (!svg) {
+      err << "anglewise-cli: could not write " << request.svgPath << ": " << std::strerror(errno)
+          << ".\n";
+      return kExitInputOutput;
+    }
   }
-  if (scripted.window.xlen.Caption().empty()) return 1;
-  printResults(scripted.window, out);
-  return 0;
+  return solved ? kExitOk : kExitNotSolved;
 }
 
 }  // namespace anglewise

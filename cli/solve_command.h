@@ -17,7 +17,8 @@ struct SolveRequest {
 };
 
 /// Solves as the window would; results to `out` as on the printed page,
-/// messages to `err`. Returns 0 on success, 1 when the solve failed.
+/// messages to `err`. Returns an ExitStatus: ok, not solved, or an
+/// input/output failure when the SVG file could not be written.
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace anglewise

@@ -1,0 +1,152 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+namespace anglewise {
+namespace {
+
+constexpr char kDescription[] =
+    "Anglewise on the command line: solves plane triangles exactly as the window does.\n"
+    "Examples:\n"
+    "  anglewise-cli solve --right X=3 Y=4\n"
+    "  anglewise-cli solve --oblique X=10 Y=6 A=30 --obtuse --svg fig.svg\n"
+    "  anglewise-cli script sessions.jsonl > answers.jsonl\n"
+    "Exit status: 0 done; 1 nothing solved (solve) or a session had an error (script);\n"
+    "2 a usage error; 3 a file or stream could not be read or written.";
+
+constexpr char kSolveOptions[] = "--right, --oblique, --obtuse, --dms, --places and --svg";
+
+struct Parsed {
+  CLI::App app{kDescription, "anglewise-cli"};
+  CLI::App* script = nullptr;
+  CLI::App* solve = nullptr;
+  std::string places;
+  bool right = false;
+  std::vector<std::string> assignments;
+};
+
+void addSolveOptions(Parsed& p, SolveRequest& request) {
+  CLI::App& solve = *p.solve;
+  auto* right =
+      solve.add_flag("--right", p.right, "solve a right triangle (angle C is 90 degrees)");
+  auto* oblique =
+      solve.add_flag("--oblique", request.oblique, "solve an oblique triangle (three values)");
+  right->excludes(oblique);
+  solve.add_flag("--obtuse", request.obtuse,
+                 "with two sides and an angle opposite one of them, choose the triangle whose "
+                 "other opposite angle is greater than 90 degrees");
+  solve.add_flag("--dms", request.dms,
+                 "angles are degrees/minutes/seconds text, such as 12d20m44s");
+  solve.add_option("--places", p.places, "decimal places of the results: 4, 8, 12 or 14");
+  solve.add_option("--svg", request.svgPath, "also write the figure as an SVG file");
+  solve.add_option("values", p.assignments,
+                   "given values as NAME=VALUE: sides X, Y, Z and angles A, B (degrees)");
+}
+
+std::string inQuotes(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+// One sentence for each way CLI11 can refuse the arguments.
+std::string sentenceFor(const CLI::ParseError& e, const Parsed& p) {
+  if (dynamic_cast<const CLI::ExcludesError*>(&e)) {
+    return "choose one of --right and --oblique, not both.";
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
+    return std::string(e.what()).rfind("--svg", 0) == 0
+               ? "--svg needs a file name, such as --svg figure.svg."
+               : "--places needs a number of places: 4, 8, 12 or 14.";
+  }
+  const char* where = p.solve->parsed() ? "anglewise-cli solve --help" : "anglewise-cli --help";
+  return std::string(e.what()) + " (see " + where + ").";
+}
+
+std::string extrasSentence(const Parsed& p) {
+  if (p.solve->parsed()) {
+    return "solve has no option " + inQuotes(p.solve->remaining().front()) + ": its options are " +
+           kSolveOptions + ".";
+  }
+  if (p.script->parsed()) {
+    return "script reads one file of sessions, so " + inQuotes(p.script->remaining().front()) +
+           " is one too many.";
+  }
+  return "there is no command " + inQuotes(p.app.remaining().front()) +
+         ": the commands are solve and script (see anglewise-cli --help).";
+}
+
+std::string checkSolve(Parsed& p, SolveRequest& request) {
+  if (!p.places.empty()) {
+    const std::pair<const char*, int> allowed[] = {{"4", 4}, {"8", 8}, {"12", 12}, {"14", 14}};
+    auto it = std::find_if(std::begin(allowed), std::end(allowed),
+                           [&](const auto& a) { return p.places == a.first; });
+    if (it == std::end(allowed))
+      return "--places takes 4, 8, 12 or 14, not " + inQuotes(p.places) + ".";
+    request.places = it->second;
+  }
+  if (!p.right && !request.oblique) return "choose the kind of triangle with --right or --oblique.";
+  if (p.assignments.empty()) return "give the known values as NAME=VALUE, such as X=3 Y=4.";
+  return readAssignments(p.assignments, request);
+}
+
+}  // namespace
+
+std::string readAssignments(const std::vector<std::string>& assignments, SolveRequest& request) {
+  for (const std::string& item : assignments) {
+    size_t equals = item.find('=');
+    if (equals != 1 || std::string("XYZABxyzab").find(item[0]) == std::string::npos) {
+      return inQuotes(item) + " is not NAME=VALUE with NAME one of X, Y, Z, A, B, such as X=3.";
+    }
+    if (item.find('=', equals + 1) != std::string::npos) {
+      return inQuotes(item) +
+             " has more than one \"=\": write one between name and value, such as " +
+             item.substr(0, 1) + "=3.";
+    }
+    char name = static_cast<char>(std::toupper(static_cast<unsigned char>(item[0])));
+    if (!request.values.emplace(name, item.substr(2)).second) {
+      return std::string(1, name) + " is given twice: give each value once.";
+    }
+  }
+  return "";
+}
+
+std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, std::string& error) {
+  Parsed p;
+  Invocation invocation;
+  p.app.allow_extras();
+  p.script = p.app.add_subcommand(
+      "script", "play window scripts: one JSON session a line in, one answer a line out");
+  p.script->add_option("file", invocation.scriptFile, "the sessions (default: standard input)");
+  p.script->allow_extras();
+  p.solve = p.app.add_subcommand("solve", "solve one triangle and print the twelve results");
+  p.solve->allow_extras();
+  addSolveOptions(p, invocation.solve);
+  try {
+    p.app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    invocation.command = Invocation::Command::Help;
+    const CLI::App* about = p.solve->parsed() ? p.solve : p.script->parsed() ? p.script : &p.app;
+    invocation.helpText = about->help();
+    return invocation;
+  } catch (const CLI::ParseError& e) {
+    error = sentenceFor(e, p);
+    return std::nullopt;
+  }
+  bool extras =
+      !p.app.remaining().empty() || !p.solve->remaining().empty() || !p.script->remaining().empty();
+  if (extras) {
+    error = extrasSentence(p);
+  } else if (p.solve->parsed()) {
+    invocation.command = Invocation::Command::Solve;
+    error = checkSolve(p, invocation.solve);
+  } else if (p.script->parsed()) {
+    invocation.command = Invocation::Command::Script;
+  } else {
+    error =
+        "say what to do: anglewise-cli solve --right X=3 Y=4, or anglewise-cli script FILE "
+        "(see anglewise-cli --help).";
+  }
+  if (!error.empty()) return std::nullopt;
+  return invocation;
+}
+
+}  // namespace anglewise

@@ -1,0 +1,167 @@
+// The real anglewise-cli as a user runs it: exit statuses, the one-sentence
+// usage errors, output that cannot be written, and hostile script input.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+namespace anglewise {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs `anglewise-cli ARGS` through the shell, so ARGS may redirect.
+CliRun cli(const std::string& args, const std::string& stdoutTo = "") {
+  fs::path dir = fs::temp_directory_path() / ("anglewise-cli-test-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::string out = stdoutTo.empty() ? (dir / "out").string() : stdoutTo;
+  std::string command = std::string(ANGLEWISE_CLI) + " " + args + " >" + out + " 2>" +
+                        (dir / "err").string() + " </dev/null";
+  int raw = std::system(command.c_str());
+  CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdoutTo.empty() ? slurp(out) : "",
+             slurp(dir / "err")};
+  fs::remove_all(dir);
+  return run;
+}
+
+struct UsageCase {
+  const char* name;
+  const char* args;
+  const char* sentence;
+};
+
+class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageErrorTest, OneSentenceAndStatusTwo) {
+  CliRun run = cli(GetParam().args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, std::string("anglewise-cli: ") + GetParam().sentence + "\n");
+  EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UsageErrorTest,
+    testing::Values(
+        UsageCase{"NoCommand", "",
+                  "say what to do: anglewise-cli solve --right X=3 Y=4, or anglewise-cli script "
+                  "FILE (see anglewise-cli --help)."},
+        UsageCase{"UnknownCommand", "frobnicate",
+                  "there is no command \"frobnicate\": the commands are solve and script (see "
+                  "anglewise-cli --help)."},
+        UsageCase{"UnknownOption", "solve --bogus",
+                  "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
+                  "--dms, --places and --svg."},
+        UsageCase{"DoubleEquals", "solve --right X==3",
+                  "\"X==3\" has more than one \"=\": write one between name and value, such as "
+                  "X=3."},
+        UsageCase{"UnknownName", "solve --right Q=3",
+                  "\"Q=3\" is not NAME=VALUE with NAME one of X, Y, Z, A, B, such as X=3."},
+        UsageCase{"GivenTwice", "solve --right X=3 x=4", "X is given twice: give each value once."},
+        UsageCase{"NoValues", "solve --oblique",
+                  "give the known values as NAME=VALUE, such as X=3 Y=4."},
+        UsageCase{"NoKind", "solve X=3 Y=4",
+                  "choose the kind of triangle with --right or --oblique."},
+        UsageCase{"BothKinds", "solve --right --oblique X=3",
+                  "choose one of --right and --oblique, not both."},
+        UsageCase{"PlacesSeven", "solve --right X=3 Y=4 --places 7",
+                  "--places takes 4, 8, 12 or 14, not \"7\"."},
+        UsageCase{"SvgWithoutFile", "solve --right X=3 Y=4 --svg",
+                  "--svg needs a file name, such as --svg figure.svg."},
+        UsageCase{"TwoScriptFiles", "script a b",
+                  "script reads one file of sessions, so \"b\" is one too many."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLineTest, HelpListsTheExitStatuses) {
+  CliRun run = cli("--help");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("2 a usage error; 3 a file or stream could not be read or written"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST(CommandLineTest, SolvedFailedAndUnwritable) {
+  EXPECT_EQ(cli("solve --right X=3 Y=4").status, 0);
+  CliRun failed = cli("solve --oblique X=10 Y=2 Z=3");
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.out, "");
+  CliRun full = cli("solve --right X=3 Y=4", "/dev/full");
+  EXPECT_EQ(full.status, 3);
+  EXPECT_EQ(full.err, "anglewise-cli: could not write the output: No space left on device.\n");
+  CliRun svg = cli("solve --right X=3 Y=4 --svg /nonexistent/dir/f.svg");
+  EXPECT_EQ(svg.status, 3);
+  EXPECT_EQ(svg.err,
+            "anglewise-cli: could not write /nonexistent/dir/f.svg: No such file or directory.\n");
+}
+
+class ScriptFileTest : public testing::Test {
+ protected:
+  ScriptFileTest() { fs::create_directories(dir); }
+  ~ScriptFileTest() override { fs::remove_all(dir); }
+  std::string write(const std::string& lines) {
+    std::ofstream(dir / "sessions.jsonl") << lines;
+    return (dir / "sessions.jsonl").string();
+  }
+  fs::path dir = fs::temp_directory_path() / ("anglewise-script-" + std::to_string(::getpid()));
+};
+
+TEST_F(ScriptFileTest, FolderMissingFileAndFullOutputFail) {
+  CliRun folder = cli("script " + dir.string());
+  EXPECT_EQ(folder.status, 3);
+  EXPECT_EQ(folder.err, "anglewise-cli: " + dir.string() +
+                            " is a folder: give a file of sessions, one JSON object a line.\n");
+  CliRun missing = cli("script " + (dir / "none").string());
+  EXPECT_EQ(missing.status, 3);
+  EXPECT_EQ(missing.err, "anglewise-cli: cannot read " + (dir / "none").string() +
+                             ": No such file or directory.\n");
+  CliRun full = cli("script " + write("{\"actions\": []}\n"), "/dev/full");
+  EXPECT_EQ(full.status, 3);
+}
+
+// Nesting far past what JSON writers recurse through: the deep sessions are
+// refused, each in its own answer line, and the sessions around them run.
+TEST_F(ScriptFileTest, DeeplyNestedSessionsAreRefusedAndTheRestRun) {
+  const std::string deep = std::string(70000, '[') + std::string(70000, ']');
+  CliRun run = cli("script " + write("{\"id\": 1, \"actions\": []}\n"
+                                     "{\"id\": " +
+                                     deep +
+                                     ", \"actions\": []}\n"
+                                     "{\"id\": 3, \"actions\": [" +
+                                     deep +
+                                     "]}\n"
+                                     "{\"id\": 4, \"actions\": [[\"click\", \"Check9\"]]}\n"
+                                     "{\"id\": 5, \"actions\": []}\n"));
+  EXPECT_EQ(run.status, 1);
+  std::istringstream lines(run.out);
+  std::vector<nlohmann::json> answers;
+  for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(answers.size(), 5u);
+  EXPECT_TRUE(answers[0]["error"].is_null());
+  EXPECT_EQ(answers[1], (nlohmann::json{{"id", nullptr},
+                                        {"error",
+                                         "line 2: the session nests deeper than 64 "
+                                         "levels of arrays and objects"}}));
+  EXPECT_EQ(answers[2]["id"], 3);
+  EXPECT_EQ(answers[3]["error"], "line 4: no clickable control named \"Check9\"");
+  EXPECT_EQ(answers[4]["id"], 5);
+  EXPECT_TRUE(answers[4]["error"].is_null());
+}
+
+}  // namespace
+}  // namespace anglewise
