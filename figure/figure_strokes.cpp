@@ -42,6 +42,8 @@ void Pen::letterB(Num x, Num by) {
   line(x + 175, by - 75, x + 226, by - 76);
 }
 
-void Pen::letterC(Num x, Num baseY) { arc(x, baseY, 75, 0.75, 5.5); }
+void Pen::letterC(Num x, Num baseY) {
+  arc(x, baseY, 75, 0.75, 5.5);
+}
 
 }  // namespace anglewise

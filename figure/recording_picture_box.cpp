@@ -65,15 +65,18 @@ std::string toSvg(const std::vector<FigureOp>& ops, float scale) {
   for (const FigureOp& op : ops) {
     std::string colour = rgbText(op.colour);
     if (op.kind == FigureOp::Kind::Fill) {
-      std::snprintf(buf, sizeof buf, "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" fill=\"%s\"/>\n",
+      std::snprintf(buf, sizeof buf,
+                    "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" fill=\"%s\"/>\n",
                     std::fmin(op.x1, op.x2), std::fmin(op.y1, op.y2), std::fabs(op.x2 - op.x1),
                     std::fabs(op.y2 - op.y1), colour.c_str());
     } else if (op.kind == FigureOp::Kind::Line) {
-      std::snprintf(buf, sizeof buf,
-                    "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\" stroke-width=\"15\"/>\n",
-                    op.x1, op.y1, op.x2, op.y2, colour.c_str());
+      std::snprintf(
+          buf, sizeof buf,
+          "<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"%s\" stroke-width=\"15\"/>\n",
+          op.x1, op.y1, op.x2, op.y2, colour.c_str());
     } else {
-      std::snprintf(buf, sizeof buf, "<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"15\"/>\n",
+      std::snprintf(buf, sizeof buf,
+                    "<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"15\"/>\n",
                     arcPath(op).c_str(), colour.c_str());
     }
     svg += buf;

@@ -53,7 +53,7 @@ class CheckBox : public Observed {
 
 class OptionButton : public Observed {
  public:
-  std::function<void()> Click;  ///< runs when the button becomes selected
+  std::function<void()> Click;      ///< runs when the button becomes selected
   OptionButton* partner = nullptr;  ///< the other button of its pair
   bool Value() const { return value_; }
   /// Selects this button and unselects its partner; Click runs only when

@@ -51,8 +51,8 @@ void MainWindow::displayit() {
   s.angleADms = formatDms(s.angleA);
   s.angleBDms = formatDms(s.angleB);
   for (int box = 1; box <= 5; ++box) inputBox(box).setText("");
-  for (Label* label : {&xlen, &yhei, &zrad, &adec, &adms, &bdec, &bdms, &c90dec, &c90dms,
-                       &theHeight, &theWidth}) {
+  for (Label* label :
+       {&xlen, &yhei, &zrad, &adec, &adms, &bdec, &bdms, &c90dec, &c90dms, &theHeight, &theWidth}) {
     label->setCaption("");
   }
   s.angleC = 180 - (s.angleB + s.angleA);
@@ -106,7 +106,9 @@ void MainWindow::Over90ONOFF() {
   over90checked.setEnabled(flag == 1);
 }
 
-void MainWindow::opt90D_Click() { over90checked.setEnabled(false); }
+void MainWindow::opt90D_Click() {
+  over90checked.setEnabled(false);
+}
 
 void MainWindow::convertToDecimal(TextBox& box, double& angle, std::string& dms) {
   DmsReading reading = readDmsFields(box.Text());

@@ -9,8 +9,19 @@ const FontSpec kInstructionFont{"Arial", 7.8, false};
 
 ControlDesign control(std::string name, K kind, std::string container, int l, int t, int w, int h,
                       std::string caption = "", int tab = -1) {
-  return ControlDesign{std::move(name), kind, std::move(container), l, t, w, h, std::move(caption),
-                       "", std::nullopt, TextAlign::Left, false, tab};
+  return ControlDesign{std::move(name),
+                       kind,
+                       std::move(container),
+                       l,
+                       t,
+                       w,
+                       h,
+                       std::move(caption),
+                       "",
+                       std::nullopt,
+                       TextAlign::Left,
+                       false,
+                       tab};
 }
 
 ControlDesign rightAligned(ControlDesign d) {
@@ -51,9 +62,9 @@ std::vector<ControlDesign> buildControls() {
     std::string n = std::to_string(i + 1);
     c.push_back(control("Check" + n, K::CheckBox, "Frame6", 120, top, 252, 252, "", 13 + i));
     c.push_back(control("Text" + n, K::TextBox, "Frame6", 360, top, 1812, 288, "", 2 + i));
-    c.push_back(withFont(
-        control(rowLabels[i], K::Label, "Frame6", 2400, top - 120, 372, 252, sides[i]),
-        kRowLabelFont));
+    c.push_back(
+        withFont(control(rowLabels[i], K::Label, "Frame6", 2400, top - 120, 372, 252, sides[i]),
+                 kRowLabelFont));
   }
   c.push_back(control("Label15", K::Label, "Frame6", 2280, 2640, 492, 252, "Angle"));
   c.push_back(control("Label22", K::Label, "Frame6", 2280, 3120, 492, 252, "Angle"));
@@ -100,11 +111,11 @@ std::vector<ControlDesign> buildControls() {
               "solutions."),
       kInstructionFont);
   label21.wordWrap = true;
-  ControlDesign label20 = withFont(
-      control("Label20", K::Label, "Frame3", 120, 840, 2412, 732,
-              "Input three values and click on the display button for oblique triangle "
-              "solutions."),
-      kInstructionFont);
+  ControlDesign label20 =
+      withFont(control("Label20", K::Label, "Frame3", 120, 840, 2412, 732,
+                       "Input three values and click on the display button for oblique triangle "
+                       "solutions."),
+               kInstructionFont);
   label20.wordWrap = true;
   c.push_back(label21);
   c.push_back(label20);

@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format git
   fonts-liberation2 fonts-dejavu-core
   poppler-utils
   libxcb-xkb-dev

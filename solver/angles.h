@@ -8,8 +8,12 @@ namespace anglewise {
 inline constexpr double kPi = 3.14159265358979;
 
 /// (pi / 180) * degrees
-inline Num rad(Num degrees) { return Num(kPi) / Num(180) * degrees; }
+inline Num rad(Num degrees) {
+  return Num(kPi) / Num(180) * degrees;
+}
 /// 180 / pi, the radians-to-degrees factor
-inline Num k() { return Num(180) / Num(kPi); }
+inline Num k() {
+  return Num(180) / Num(kPi);
+}
 
 }  // namespace anglewise

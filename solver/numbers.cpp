@@ -9,8 +9,12 @@
 namespace anglewise {
 namespace {
 
-bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isIgnoredBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Collects the characters of the leading number of `text` (blanks dropped)
 // into a form std::from_chars reads: digits, one point, and "e" exponent.
@@ -112,7 +116,8 @@ std::string Str(double value) {
     std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
     return out + expText;
   }
-  if (exponent < 0) return out + "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  if (exponent < 0)
+    return out + "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
   size_t whole = static_cast<size_t>(exponent) + 1;
   if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
   return out + digits.substr(0, whole) + "." + digits.substr(whole);
@@ -130,8 +135,12 @@ double Round(double value, int places) {
   return rounded;
 }
 
-double Int(double value) { return std::floor(value); }
+double Int(double value) {
+  return std::floor(value);
+}
 
-double roundToWhole(double value) { return std::nearbyint(value); }
+double roundToWhole(double value) {
+  return std::nearbyint(value);
+}
 
 }  // namespace anglewise

@@ -14,11 +14,11 @@ struct CaseBoxes {
   ObliqueCase kind;
 };
 
-constexpr CaseBoxes kCases[] = {
-    {1, 2, 3, ObliqueCase::XYZ}, {2, 3, 5, ObliqueCase::YZB}, {1, 3, 4, ObliqueCase::XZA},
-    {2, 4, 5, ObliqueCase::YAB}, {1, 4, 5, ObliqueCase::XAB}, {3, 4, 5, ObliqueCase::ZAB},
-    {1, 2, 4, ObliqueCase::XYA}, {1, 3, 5, ObliqueCase::XZB}, {1, 2, 5, ObliqueCase::XYB},
-    {2, 3, 4, ObliqueCase::YZA}};
+constexpr CaseBoxes kCases[] = {{1, 2, 3, ObliqueCase::XYZ}, {2, 3, 5, ObliqueCase::YZB},
+                                {1, 3, 4, ObliqueCase::XZA}, {2, 4, 5, ObliqueCase::YAB},
+                                {1, 4, 5, ObliqueCase::XAB}, {3, 4, 5, ObliqueCase::ZAB},
+                                {1, 2, 4, ObliqueCase::XYA}, {1, 3, 5, ObliqueCase::XZB},
+                                {1, 2, 5, ObliqueCase::XYB}, {2, 3, 4, ObliqueCase::YZA}};
 
 ObliqueCase chooseByBoxes(const SolverWindow& w) {
   for (const CaseBoxes& row : kCases) {
@@ -30,8 +30,8 @@ ObliqueCase chooseByBoxes(const SolverWindow& w) {
 // Without a ticked triple, the exact pattern of given (non-zero or
 // non-empty) and missing values names the same ten cases.
 ObliqueCase chooseByValues(const TriangleState& s, const SolverWindow& w) {
-  bool given[6] = {false, s.sideX != 0, s.sideY != 0, s.sideZ != 0, !w.angleTextEmpty(4),
-                   !w.angleTextEmpty(5)};
+  bool given[6] = {false,        s.sideX != 0,         s.sideY != 0,
+                   s.sideZ != 0, !w.angleTextEmpty(4), !w.angleTextEmpty(5)};
   for (const CaseBoxes& row : kCases) {
     bool match = true;
     for (int box = 1; box <= 5; ++box) {
@@ -44,8 +44,12 @@ ObliqueCase chooseByValues(const TriangleState& s, const SolverWindow& w) {
 }
 
 // Inverse sine and cosine built from the arctangent, in degrees.
-Num arcsine(Num v) { return Atn(v / Sqr(-v * v + 1)) * k(); }
-Num arccosine(Num v) { return Atn(-v / Sqr(-v * v + 1)) * k() + Num(2) * (k() * Atn(1)); }
+Num arcsine(Num v) {
+  return Atn(v / Sqr(-v * v + 1)) * k();
+}
+Num arccosine(Num v) {
+  return Atn(-v / Sqr(-v * v + 1)) * k() + Num(2) * (k() * Atn(1));
+}
 
 // X-Y-A and its twin X-Y-B: `given` is the angle opposite `farSide`, the
 // angle found is opposite `nearSide`. Returns false when no C is computed.

@@ -39,7 +39,9 @@ RightCase chooseByValues(const TriangleState& s, const SolverWindow& w) {
 }
 
 // Ticks the angle box: A when its text is there, else B.
-void tickAngleBox(SolverWindow& w) { w.tick(w.angleTextEmpty(4) ? 5 : 4); }
+void tickAngleBox(SolverWindow& w) {
+  w.tick(w.angleTextEmpty(4) ? 5 : 4);
+}
 
 // Returns false when the case refused its values (Z not the longest side).
 bool compute(RightCase kind, TriangleState& s, SolverWindow& w) {
@@ -131,7 +133,7 @@ void righttriangle(TriangleState& s, SolverWindow& w) {
 
 void handleSolverError(const RuntimeError& error, TriangleState& s, SolverWindow& w) {
   std::string text = error.number() == kErrInvalidCall ? "Can not solve this problem"
-                                                         : errorFoundText(error.number());
+                                                       : errorFoundText(error.number());
   w.showRuntimeError(text);
   s.solveFailed = 1;
   w.clearall();

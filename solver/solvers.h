@@ -14,7 +14,6 @@ void obliquetriangle(TriangleState& state, SolverWindow& window);
 
 /// The solvers' single run-time error handler: shows the error box, clears
 /// the window and marks the solve failed.
-void handleSolverError(const class RuntimeError& error, TriangleState& state,
-                       SolverWindow& window);
+void handleSolverError(const class RuntimeError& error, TriangleState& state, SolverWindow& window);
 
 }  // namespace anglewise

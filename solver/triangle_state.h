@@ -45,7 +45,7 @@ struct TriangleState {
   double obliqueWidth = 0;
   std::int32_t penGrey = 0;
 
-  std::string programFolder;      ///< the executable's folder, ending with "/"
+  std::string programFolder;  ///< the executable's folder, ending with "/"
   std::int32_t printCancelled = 0;
 };
 

@@ -98,7 +98,8 @@ TEST(JsonWriterTest, ShortestNumbersAndEscapes) {
   w.beginArray().value(3.0).value(0.1).value(53.13010235415598).value(1.0 / 0.0);
   w.value(-1.0 / 0.0).value(0.0 / 0.0).value(0.1f).value(2572.0f).value(1554.3334f);
   w.value("a\"b\\c\r\u0001").endArray();
-  EXPECT_EQ(out, R"([3,0.1,53.13010235415598,"inf","-inf","nan",0.1,2572,1554.3334,"a\"b\\c\r\u0001"])");
+  EXPECT_EQ(out,
+            R"([3,0.1,53.13010235415598,"inf","-inf","nan",0.1,2572,1554.3334,"a\"b\\c\r\u0001"])");
 }
 
 }  // namespace

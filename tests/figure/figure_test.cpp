@@ -83,15 +83,13 @@ TEST_P(ObliqueMarginTest, GrowsWithTheLargestAngle) {
   EXPECT_EQ(s.figureMargin, GetParam().margin);
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, ObliqueMarginTest,
-                         testing::Values(MarginCase{"AllAcute", 60, 60, 500},
-                                         MarginCase{"RightAngle", 45, 45, 500},
-                                         MarginCase{"Exactly110", 35, 35, 600},
-                                         MarginCase{"Obtuse120", 30, 30, 700},
-                                         MarginCase{"Obtuse140", 20, 20, 800},
-                                         MarginCase{"Obtuse160", 10, 10, 900},
-                                         MarginCase{"Obtuse175", 2.5, 2.5, 1000}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Angles, ObliqueMarginTest,
+    testing::Values(MarginCase{"AllAcute", 60, 60, 500}, MarginCase{"RightAngle", 45, 45, 500},
+                    MarginCase{"Exactly110", 35, 35, 600}, MarginCase{"Obtuse120", 30, 30, 700},
+                    MarginCase{"Obtuse140", 20, 20, 800}, MarginCase{"Obtuse160", 10, 10, 900},
+                    MarginCase{"Obtuse175", 2.5, 2.5, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FigureTest, ObliqueWithObtuseCPutsBRightOfC) {
   state.sideX = 4, state.sideY = 4, state.sideZ = 6.928203230275509;
@@ -128,8 +126,10 @@ TEST_F(FigureTest, SvgHasEveryStroke) {
   Picture1_Click(state, picture, false, captions);
   std::string svg = toSvg(picture.ops());
   size_t lines = 0, paths = 0;
-  for (size_t at = svg.find("<line"); at != std::string::npos; at = svg.find("<line", at + 1)) ++lines;
-  for (size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) ++paths;
+  for (size_t at = svg.find("<line"); at != std::string::npos; at = svg.find("<line", at + 1))
+    ++lines;
+  for (size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1))
+    ++paths;
   EXPECT_EQ(lines, 18u);
   EXPECT_EQ(paths, 3u);
   EXPECT_NE(svg.find("<rect"), std::string::npos);

@@ -37,8 +37,8 @@ TEST(MainWindowModelTest, CheckBoxHandlerRunsOnEveryChangeOfValue) {
   MainWindow& m = w.window;
   int runs = 0;
   m.Check1.Click = [&runs] { ++runs; };
-  m.Check1.setValue(1);  // by code
-  m.Check1.setValue(1);  // no change, no click
+  m.Check1.setValue(1);          // by code
+  m.Check1.setValue(1);          // no change, no click
   w.apply({"click", "Check1"});  // by the user
   EXPECT_EQ(runs, 2);
   EXPECT_EQ(m.Check1.Value(), 0);
@@ -82,12 +82,12 @@ TEST(MainWindowDesignTest, CaptionsKeepTheirBlanks) {
     const char* name;
     const char* caption;
   };
-  for (const Expect& e : {Expect{"optOBL", "Obligue Angle Triangle"}, Expect{"Label6", "X   ="},
-                          Expect{"Label12", "Height  ="},
-                          Expect{"Label9", "Angle A - Dec.       ="},
-                          Expect{"Label10", "Angle A - D/M/S   ="},
-                          Expect{"over90checked", "Opposite Angle is greater than 90 degrees."},
-                          Expect{"Label5", "12d 20m 44s .4"}, Expect{"Clearthebaord", "Clear"}}) {
+  for (const Expect& e :
+       {Expect{"optOBL", "Obligue Angle Triangle"}, Expect{"Label6", "X   ="},
+        Expect{"Label12", "Height  ="}, Expect{"Label9", "Angle A - Dec.       ="},
+        Expect{"Label10", "Angle A - D/M/S   ="},
+        Expect{"over90checked", "Opposite Angle is greater than 90 degrees."},
+        Expect{"Label5", "12d 20m 44s .4"}, Expect{"Clearthebaord", "Clear"}}) {
     const ControlDesign* d = findControlDesign(e.name);
     ASSERT_NE(d, nullptr) << e.name;
     EXPECT_EQ(d->caption, e.caption) << e.name;
@@ -106,20 +106,19 @@ TEST(MainWindowDesignTest, TabOrderStartsWithTheTriangleKind) {
   std::sort(order.begin(), order.end());
   std::vector<std::string> names;
   for (const auto& entry : order) names.push_back(entry.second);
-  std::vector<std::string> expected = {"opt90D",     "optOBL",        "Text1",   "Text2",
-                                       "Text3",      "Text4",         "Text5",   "displaynow",
-                                       "Printitnow", "Clearthebaord", "exitnow", "Option1",
-                                       "Option2",    "Check1",        "Check2",  "Check3",
-                                       "Check4",     "Check5",        "Picture1", "over90checked"};
+  std::vector<std::string> expected = {
+      "opt90D",     "optOBL",     "Text1",         "Text2",   "Text3",    "Text4",        "Text5",
+      "displaynow", "Printitnow", "Clearthebaord", "exitnow", "Option1",  "Option2",      "Check1",
+      "Check2",     "Check3",     "Check4",        "Check5",  "Picture1", "over90checked"};
   EXPECT_EQ(names, expected);
 }
 
 TEST(MainWindowDesignTest, MenuBarAsDesigned) {
   std::vector<std::string> captions;
   for (const MenuDesign& m : mainWindowMenus()) captions.push_back(m.caption);
-  std::vector<std::string> expected = {"&Print",   "Print Display", "&Decimals", "No Rounding",
-                                       "4 places", "8 places",      "12 places", "&Help",
-                                       "&Contents", "-",            "&About "};
+  std::vector<std::string> expected = {
+      "&Print",    "Print Display", "&Decimals", "No Rounding", "4 places", "8 places",
+      "12 places", "&Help",         "&Contents", "-",           "&About "};
   EXPECT_EQ(captions, expected);
 }
 

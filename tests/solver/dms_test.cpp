@@ -34,9 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BareDecimalIsFraction", "45.5", 0.5 / 3600, false},
         ReadCase{"FractionCountedTwice", "12d 20m 44.5s", 12.345833333333335, false},
         ReadCase{"ZeroText", "0d 0m 0s", 0, true}, ReadCase{"ZeroPadded", "00d 00m 00s", 0, true},
-        ReadCase{"ZeroWithBlanks", " 0d 0m 0s", 0, true},
-        ReadCase{"Above90", "100d", 0, true}, ReadCase{"JustAbove90", "90d 0m 0.5s", 0, true},
-        ReadCase{"Exactly90", "90d", 90, false}, ReadCase{"Negative", "-12d", -12, false},
+        ReadCase{"ZeroWithBlanks", " 0d 0m 0s", 0, true}, ReadCase{"Above90", "100d", 0, true},
+        ReadCase{"JustAbove90", "90d 0m 0.5s", 0, true}, ReadCase{"Exactly90", "90d", 90, false},
+        ReadCase{"Negative", "-12d", -12, false},
         ReadCase{"SurroundingBlanks", "  12D 30M  ", 12.5, false},
         ReadCase{"MinutesBeforeDegrees", "5m 12d", 5, false},
         ReadCase{"SecondsBeforeMinutes", "12d 5s 3m", 12 + 5.0 / 60, false},
@@ -51,7 +51,9 @@ struct FormatCase {
 
 class FormatDmsTest : public testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatDmsTest, WritesTheText) { EXPECT_EQ(formatDms(GetParam().degrees), GetParam().text); }
+TEST_P(FormatDmsTest, WritesTheText) {
+  EXPECT_EQ(formatDms(GetParam().degrees), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Angles, FormatDmsTest,
@@ -100,17 +102,18 @@ TEST_P(ReadDmsFieldsTest, ReadsThreeCharacterFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadDmsFieldsTest,
-    testing::Values(
-        FieldCase{"Tenths", " 12d 20m 44s .4", 12 + 20.0 / 60 + 44.0 / 3600 + 0.4 / 3600, false},
-        FieldCase{"DegreesMinutes", "45d 30m", 45.5, false},
-        FieldCase{"Above90", "95d 0m 0s", 0, true}, FieldCase{"Exactly90", "90d", 90, false},
-        FieldCase{"ThreeDigitDegrees", "120d 30m", 20.5, false},
-        FieldCase{"NoMarkers", "abc", 0, false},
-        FieldCase{"PlainDecimalIsFraction", "30.5", 0.5 / 3600, false},
-        FieldCase{"MinutesWithoutDegrees", "30m", 0.5, false},
-        FieldCase{"ZeroTextNotSpecial", "0d 0m 0s", 0, false},
-        FieldCase{"MarkerSecondCharacter", "5d 30m", 5.5, false},
-        FieldCase{"MarkerFirstCharacter", "d", 0, false}),
+    testing::Values(FieldCase{"Tenths", " 12d 20m 44s .4",
+                              12 + 20.0 / 60 + 44.0 / 3600 + 0.4 / 3600, false},
+                    FieldCase{"DegreesMinutes", "45d 30m", 45.5, false},
+                    FieldCase{"Above90", "95d 0m 0s", 0, true},
+                    FieldCase{"Exactly90", "90d", 90, false},
+                    FieldCase{"ThreeDigitDegrees", "120d 30m", 20.5, false},
+                    FieldCase{"NoMarkers", "abc", 0, false},
+                    FieldCase{"PlainDecimalIsFraction", "30.5", 0.5 / 3600, false},
+                    FieldCase{"MinutesWithoutDegrees", "30m", 0.5, false},
+                    FieldCase{"ZeroTextNotSpecial", "0d 0m 0s", 0, false},
+                    FieldCase{"MarkerSecondCharacter", "5d 30m", 5.5, false},
+                    FieldCase{"MarkerFirstCharacter", "d", 0, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

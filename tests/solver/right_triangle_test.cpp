@@ -102,7 +102,8 @@ TEST_F(RightTriangleTest, DivisionByZeroShowsErrorAndClears) {
     double x, y;
     std::initializer_list<int> boxes;
   };
-  for (const Case& c : {Case{"YAngleWithZeroAngle", 0, 5, {2, 4}}, Case{"XYWithZeroX", 0, 5, {1, 2}}}) {
+  for (const Case& c :
+       {Case{"YAngleWithZeroAngle", 0, 5, {2, 4}}, Case{"XYWithZeroX", 0, 5, {1, 2}}}) {
     TriangleState s;
     FakeSolverWindow w(s);
     s.sideX = c.x, s.sideY = c.y;
