@@ -133,8 +133,8 @@ class PrintTest : public GuiTest {
     render.waitForFinished();
     QImage page(folder.path() + "/page.pgm");
     QStringList hidden;
-    QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+                            R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     for (const auto& m : word.globalMatch(QString(text.readAllStandardOutput()))) {
       QRect box(QPoint(m.captured(1).toDouble(), m.captured(2).toDouble()),
                 QPoint(m.captured(3).toDouble(), m.captured(4).toDouble()));
