@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <fstream>
 
+#include "figure/picture_box.h"
+
 namespace anglewise {
 namespace {
-
-constexpr double kTwipsPerPixel = 15.0;
 
 class Canvas {
  public:
@@ -27,7 +27,7 @@ class Canvas {
   }
   void arc(const FigureOp& op) {
     double span = op.end - op.start;
-    while (span <= 0) span += 6.283185307179586;
+    while (span <= 0) span += kFullTurn;
     for (int i = 0; i <= 200; ++i) {
       double a = op.start + span * i / 200;
       plot(op.cx + op.radius * std::cos(a), op.cy - op.radius * std::sin(a), op.colour);

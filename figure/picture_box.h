@@ -27,4 +27,11 @@ class PictureBox {
 /// The inner drawing area of the main window's picture box, in twips.
 inline constexpr float kPictureScale = 3072.0f;
 
+/// Twips in a pixel of the classic 96-per-inch screen the design assumes.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+/// A full turn in radians, for drawing arcs. (The triangle arithmetic uses
+/// its own 15-digit pi; drawing does not.)
+inline constexpr double kFullTurn = 6.283185307179586;
+
 }  // namespace anglewise

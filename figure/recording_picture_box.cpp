@@ -41,14 +41,13 @@ std::string rgbText(Rgb c) {
 // An arc runs counter-clockwise on screen (y grows downward), which SVG
 // draws with sweep flag 0.
 std::string arcPath(const FigureOp& op) {
-  const double kTwoPi = 6.283185307179586;
   double span = op.end - op.start;
-  while (span <= 0) span += kTwoPi;
+  while (span <= 0) span += kFullTurn;
   double x1 = op.cx + op.radius * std::cos(op.start), y1 = op.cy - op.radius * std::sin(op.start);
   double x2 = op.cx + op.radius * std::cos(op.end), y2 = op.cy - op.radius * std::sin(op.end);
   char buf[200];
   std::snprintf(buf, sizeof buf, "M %.3f %.3f A %g %g 0 %d 0 %.3f %.3f", x1, y1, op.radius,
-                op.radius, span > kTwoPi / 2 ? 1 : 0, x2, y2);
+                op.radius, span > kFullTurn / 2 ? 1 : 0, x2, y2);
   return buf;
 }
 
@@ -59,7 +58,7 @@ std::string toSvg(const std::vector<FigureOp>& ops, float scale) {
   std::snprintf(head, sizeof head,
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %g %g\" "
                 "width=\"%g\" height=\"%g\">\n",
-                scale, scale, scale / 15, scale / 15);
+                scale, scale, scale / kTwipsPerPixel, scale / kTwipsPerPixel);
   std::string svg = head;
   char buf[300];
   for (const FigureOp& op : ops) {

@@ -1,6 +1,12 @@
 #include "help/about_box.h"
 
+#include "anglewise_version.h"
+
 namespace anglewise {
+
+std::string aboutVersionText() {
+  return std::string("Version ") + kVersion + " for Windows";
+}
 
 void AboutBox::cmdSysInfo_Click() {
   // Up by 1500 twips even past the top of the screen, then tall enough to

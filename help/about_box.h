@@ -10,7 +10,8 @@
 namespace anglewise {
 
 inline constexpr char kAboutTitle[] = "About Anglewise";
-inline constexpr char kAboutVersion[] = "Version 2.3 for Windows";
+/// "Version 2.3 for Windows", the version from the build.
+std::string aboutVersionText();
 inline constexpr char kAboutDescription[] = "Find solutions for trigonometry problems. ";
 inline constexpr char kSysInfoCaption[] = "&System Info...";
 

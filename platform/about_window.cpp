@@ -51,7 +51,7 @@ AboutWindow::AboutWindow(QWidget* owner, SystemInformation& info)
   name->setAlignment(Qt::AlignCenter);
   name->setWordWrap(false);
   fitLabel(name);
-  addLabel(this, "lblVersion", kAboutVersion, {360, 840, 2292, 228});
+  addLabel(this, "lblVersion", QString::fromStdString(aboutVersionText()), {360, 840, 2292, 228});
   QLabel* logo = addLabel(this, "Picture1", QString(), {360, 1680, 1092, 1080});
   logo->setPixmap(windowIcon().pixmap(logo->size()));
   addLabel(this, "lblDescription", kAboutDescription, {1920, 1680, 3732, 456})

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "figure/picture_box.h"
 #include "platform/qt_window_frame.h"
 #include "platform/twips.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 // Word processors' twips as the text box's pixels at 96 per inch.
 qreal pixels(int twips) {
-  return twips / 15.0;
+  return twips / kTwipsPerPixel;
 }
 
 Qt::Alignment qtAlignment(Alignment a) {

@@ -63,16 +63,15 @@ void PictureWidget::fill(float x1, float y1, float x2, float y2, Rgb colour) {
 void PictureWidget::arc(float cx, float cy, float radius, double start, double end, Rgb colour) {
   ensureImage();
   double k = unitsToPixels();
-  const double kTwoPi = 6.283185307179586;
   double span = end - start;
-  while (span <= 0) span += kTwoPi;
+  while (span <= 0) span += kFullTurn;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(toColour(colour), std::max(1.0, devicePixelRatioF())));
   QRectF box((cx - radius) * k, (cy - radius) * k, 2 * radius * k, 2 * radius * k);
   // Qt counts sixteenths of a degree, counter-clockwise from three o'clock.
-  painter.drawArc(box, static_cast<int>(std::lround(start * 180 / M_PI * 16)),
-                  static_cast<int>(std::lround(span * 180 / M_PI * 16)));
+  painter.drawArc(box, static_cast<int>(std::lround(start * 360 / kFullTurn * 16)),
+                  static_cast<int>(std::lround(span * 360 / kFullTurn * 16)));
   update();
 }
 

@@ -1,4 +1,5 @@
 #include "platform/splash_window.h"
+#include "anglewise_version.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -46,7 +47,8 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
   big.setPointSizeF(28.2);
   name->setFont(big);
   name->setAlignment(Qt::AlignCenter);
-  QLabel* version = addLabel(frame, "Lable1", "For Windows Ver. 2.3", {1560, 1140, 3600, 300});
+  QLabel* version =
+      addLabel(frame, "Lable1", QString("For Windows Ver. ") + kVersion, {1560, 1140, 3600, 300});
   version->setAlignment(Qt::AlignCenter);
   QLabel* logo = addLabel(frame, "Image1", QString(), {240, 240, 1200, 1200});
   logo->setPixmap(windowIcon().pixmap(logo->size()));
