@@ -4,15 +4,15 @@
 #include <sstream>
 
 #include "cli/script_player.h"
-#include "cli/scripted_window.h"
+#include "headless/headless_window.h"
 
 namespace anglewise {
 namespace {
 
 // One Display of an oblique triangle on the model, figure included.
 void BM_DisplayOblique(benchmark::State& bench) {
-  ScriptedWindow w;
-  for (const char* action : {"optOBL", "Check1", "Check2", "Check4"}) w.apply({"click", action});
+  HeadlessWindow w;
+  for (const char* name : {"optOBL", "Check1", "Check2", "Check4"}) w.click(name);
   w.window.Text1.setText("10");
   w.window.Text2.setText("6");
   w.window.Text4.setText("30");

@@ -1,7 +1,7 @@
 #include "cli/script_player.h"
 
 #include "cli/json_writer.h"
-#include "cli/scripted_window.h"
+#include "cli/window_script.h"
 
 #include <algorithm>
 #include <vector>
@@ -48,13 +48,13 @@ std::string play(const json& session, const std::string& idJson) {
   if (!session.is_object() || !session.contains("actions") || !session["actions"].is_array()) {
     throw ScriptError("a session is an object with an \"actions\" array");
   }
-  ScriptedWindow scripted;
-  for (const json& action : session["actions"]) scripted.apply(action);
+  HeadlessWindow window;
+  for (const json& action : session["actions"]) applyScriptAction(window, action);
   std::string out;
   out.reserve(8192);
   JsonWriter writer(out);
   writer.beginObject().key("id").raw(idJson);
-  scripted.writeAnswer(writer);
+  writeWindowAnswer(writer, window);
   writer.endObject();
   return out;
 }

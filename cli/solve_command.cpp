@@ -5,39 +5,22 @@
 #include <fstream>
 
 #include "cli/exit_status.h"
-
-#include "cli/scripted_window.h"
-#include "figure/recording_picture_box.h"
+#include "headless/headless_window.h"
 
 namespace anglewise {
-
-using json = nlohmann::json;
-
 namespace {
 
-const char* placesItem(int places) {
+void choosePlaces(MainWindow& w, int places) {
   switch (places) {
     case 4:
-      return "mnu4places";
+      return w.mnu4places_Click();
     case 8:
-      return "mnu8places";
+      return w.mnu8places_Click();
     case 14:
-      return "mnuNone";
+      return w.mnuNone_Click();
     default:
-      return "mnu12places";
+      return w.mnu12places_Click();
   }
-}
-
-// The printed page's value lines: label, then the caption as shown.
-void printResults(MainWindow& w, std::ostream& out) {
-  const std::pair<const char*, const Label*> lines[] = {
-      {"                       X =", &w.xlen},     {"                       Y =", &w.yhei},
-      {"                       Z =", &w.zrad},     {"                 A Angle =", &w.adec},
-      {"                 A Angle =", &w.adms},     {"                 B Angle =", &w.bdec},
-      {"                 B Angle =", &w.bdms},     {"                 C Angle =", &w.c90dec},
-      {"                 C Angle =", &w.c90dms},   {"                  Height =", &w.theHeight},
-      {"                   Width =", &w.theWidth}, {"                    Area =", &w.theArea}};
-  for (const auto& [label, caption] : lines) out << label << caption->Caption() << '\n';
 }
 
 std::string readable(std::string text) {
@@ -50,29 +33,32 @@ std::string readable(std::string text) {
 }  // namespace
 
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
-  ScriptedWindow scripted;
-  auto act = [&scripted](json action) { scripted.apply(action); };
-  act({"click", request.oblique ? "optOBL" : "opt90D"});
-  if (request.dms) act({"click", "Option2"});
-  const std::pair<char, int> rows[] = {{'X', 1}, {'Y', 2}, {'Z', 3}, {'A', 4}, {'B', 5}};
+  HeadlessWindow headless;
+  MainWindow& w = headless.window;
+  (request.oblique ? w.optOBL : w.opt90D).select();
+  if (request.dms) w.Option2.select();
+  const std::pair<char, Given> rows[] = {
+      {'X', Given::X}, {'Y', Given::Y}, {'Z', Given::Z}, {'A', Given::A}, {'B', Given::B}};
   for (const auto& [letter, row] : rows) {
     auto it = request.values.find(letter);
     if (it == request.values.end()) continue;
-    act({"type", "Text" + std::to_string(row), it->second});
-    act({"click", "Check" + std::to_string(row)});
+    w.inputBox(row).setText(it->second);
+    w.checkBox(row).click();
   }
-  if (request.obtuse) act({"click", "over90checked"});
-  act({"menu", placesItem(request.places)});
-  act({"click", "displaynow"});
+  if (request.obtuse) w.over90checked.click();
+  choosePlaces(w, request.places);
+  w.displaynow_Click();
 
-  for (const ShownMessage& m : scripted.messages.shown) {
+  for (const ShownMessage& m : headless.messages.shown) {
     err << m.title << ": " << readable(m.text) << '\n';
   }
-  bool solved = !scripted.window.xlen.Caption().empty();
-  if (solved) printResults(scripted.window, out);
+  bool solved = w.state.triangleSolved == 1;
+  if (solved) {
+    for (const PrintedValue& line : w.printedValues()) out << line.label << line.caption << '\n';
+  }
   if (!request.svgPath.empty()) {
     std::ofstream svg(request.svgPath);
-    svg << toSvg(scripted.picture.ops());
+    svg << toSvg(headless.picture.ops());
     svg.close();
     if (!svg) {
       err << "anglewise-cli: could not write " << request.svgPath << ": " << std::strerror(errno)

@@ -5,12 +5,6 @@
 namespace anglewise {
 namespace {
 
-constexpr const char* kValueLabels[12] = {
-    "                       X =", "                       Y =", "                       Z =",
-    "                 A Angle =", "                 A Angle =", "                 B Angle =",
-    "                 B Angle =", "                 C Angle =", "                 C Angle =",
-    "                  Height =", "                   Width =", "                    Area ="};
-
 void getprint(TriangleState& s, PrintSetupDialog& dialog) {
   // A dialog fault other than the cancel is ignored and printing goes on.
   if (dialog.showPrintSetup("Page Setup") == PrintSetupDialog::Result::Cancelled) {
@@ -52,7 +46,7 @@ std::string printedValues(const PrintedValues& values) {
   std::string text(6, '\r');
   for (size_t i = 0; i < values.size(); ++i) {
     if (i > 0) text += '\r';
-    text += kValueLabels[i] + values[i];
+    text += values[i].label + values[i].caption;
   }
   return text;
 }

@@ -4,6 +4,7 @@
 // twelve result captions as the window shows them.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "solver/triangle_state.h"
 
@@ -61,9 +62,14 @@ struct PrintDevices {
   PrinterPort& printer;
 };
 
-/// The captions of xlen, yhei, zrad, adec, adms, bdec, bdms, c90dec, c90dms,
-/// theHeight, theWidth, theArea, in this order.
-using PrintedValues = std::array<std::string, 12>;
+/// One value line of the page: its fixed label ("  X =") and the caption of
+/// its result label as the window shows it.
+struct PrintedValue {
+  std::string label;
+  std::string caption;
+};
+/// The value lines in the order of the page.
+using PrintedValues = std::vector<PrintedValue>;
 
 inline constexpr char kBitmapName[] = "pic.bmp";
 
@@ -73,7 +79,7 @@ void FilePrint(TriangleState& state, PrintDevices& devices, PrintFeedback& feedb
 
 /// The title text: three line breaks, the title, nine line breaks.
 std::string printedTitle();
-/// The value text: six line breaks, then the twelve labelled values.
+/// The value text: six line breaks, then the labelled values.
 std::string printedValues(const PrintedValues& values);
 
 }  // namespace anglewise

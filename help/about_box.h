@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "help/system_info.h"
-#include "mainwindow/lifecycle.h"
+#include "ports/ports.h"
 
 namespace anglewise {
 

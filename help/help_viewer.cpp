@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "help/rtf_reader.h"
-#include "mainwindow/lifecycle.h"
+#include "ports/program_folder.h"
 
 namespace anglewise {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "help/rich_document.h"
-#include "mainwindow/ports.h"
+#include "ports/ports.h"
 #include "solver/triangle_state.h"
 
 namespace anglewise {

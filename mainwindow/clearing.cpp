@@ -6,15 +6,12 @@
 namespace anglewise {
 
 void MainWindow::clrchkboxes() {
-  for (int box = 1; box <= 5; ++box) checkBox(box).setValue(0);
+  for (Given row : kGivenRows) checkBox(row).setValue(0);
 }
 
 void MainWindow::clearall() {
-  for (int box = 1; box <= 5; ++box) inputBox(box).setText("");
-  for (Label* label : {&xlen, &yhei, &zrad, &adec, &adms, &bdec, &bdms, &c90dec, &c90dms,
-                       &theHeight, &theWidth, &theArea}) {
-    label->setCaption("");
-  }
+  for (Given row : kGivenRows) inputBox(row).setText("");
+  for (Label* label : resultLabels()) label->setCaption("");
   clrchkboxes();
   state.resultsShown = 0;
   state.triangleSolved = 0;

@@ -21,6 +21,10 @@ void CheckBox::setValue(int value) {
   if (Click) Click();
 }
 
+void CheckBox::click() {
+  if (enabled_) setValue(1 - value_);
+}
+
 void CheckBox::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;

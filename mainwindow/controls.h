@@ -44,6 +44,8 @@ class CheckBox : public Observed {
   bool Enabled() const { return enabled_; }
   /// Sets Value (0 or 1); a change notifies and then runs Click.
   void setValue(int value);
+  /// The user's click: an enabled box flips, a disabled one does nothing.
+  void click();
   void setEnabled(bool enabled);
 
  private:

@@ -12,15 +12,15 @@ void MainWindow::displayit() {
   s.inputError = 0;
   if (opt90D.Value() && Check4.Value() == 1 && Check5.Value() == 1) toomanyangles();
   int checkedCount = 0;
-  for (int box = 1; box <= 5; ++box) checkedCount += checkBox(box).Value() == 1 ? 1 : 0;
+  for (Given row : kGivenRows) checkedCount += ticked(row) ? 1 : 0;
   if (optOBL.Value() && checkedCount > 3) tomany();
   if (opt90D.Value() && checkedCount > 2) tomany();
   if (s.inputError == 1) {
     s.inputError = 0;
     return;
   }
-  for (int box = 1; box <= 5; ++box) {
-    if (checkBox(box).Value() == 0 && s.resultsShown == 1) inputBox(box).setText("");
+  for (Given row : kGivenRows) {
+    if (!ticked(row) && s.resultsShown == 1) inputBox(row).setText("");
   }
   if (Val(Text1.Text()) == 0 && Val(Text2.Text()) == 0 && Val(Text3.Text()) == 0) {
     wronginputs();
@@ -50,10 +50,11 @@ void MainWindow::displayit() {
   s.triangleSolved = 1;
   s.angleADms = formatDms(s.angleA);
   s.angleBDms = formatDms(s.angleB);
-  for (int box = 1; box <= 5; ++box) inputBox(box).setText("");
-  for (Label* label :
-       {&xlen, &yhei, &zrad, &adec, &adms, &bdec, &bdms, &c90dec, &c90dms, &theHeight, &theWidth}) {
-    label->setCaption("");
+  for (Given row : kGivenRows) inputBox(row).setText("");
+  // The area keeps its caption: the right solver has written it already,
+  // and the oblique figure writes it anew.
+  for (Label* label : resultLabels()) {
+    if (label != &theArea) label->setCaption("");
   }
   s.angleC = 180 - (s.angleB + s.angleA);
   writeBack(formatDms(s.angleC));
@@ -100,7 +101,9 @@ void MainWindow::Over90ONOFF() {
   int flag = 0;
   for (const auto& pattern : kPatterns) {
     bool match = optOBL.Value();
-    for (int box = 1; box <= 5; ++box) match = match && checkBox(box).Value() == pattern[box - 1];
+    for (Given row : kGivenRows) {
+      match = match && checkBox(row).Value() == pattern[static_cast<int>(row) - 1];
+    }
     if (match) flag = 1;
   }
   over90checked.setEnabled(flag == 1);

@@ -7,11 +7,6 @@
 
 namespace anglewise {
 
-std::string withTrailingSeparator(std::string folder) {
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
-}
-
 std::optional<float> singleFromText(std::string_view text) {
   size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return std::nullopt;

@@ -6,38 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "ports/ports.h"
+
 namespace anglewise {
 
 inline constexpr char kSettingsApp[] = "Anglewise";
 inline constexpr char kSettingsSection[] = "Settings";
-
-/// The per-user settings store, addressed by application, section and key.
-class SettingsStore {
- public:
-  virtual ~SettingsStore() = default;
-  virtual std::optional<std::string> GetSetting(const std::string& app, const std::string& section,
-                                                const std::string& key) = 0;
-  virtual void SaveSetting(const std::string& app, const std::string& section,
-                           const std::string& key, const std::string& value) = 0;
-};
-
-/// The main window's outer placement in twips, and its state.
-class WindowFrame {
- public:
-  virtual ~WindowFrame() = default;
-  virtual float Left() const = 0;
-  virtual float Top() const = 0;
-  virtual float Width() const = 0;
-  virtual float Height() const = 0;
-  virtual void setLeft(float twips) = 0;
-  virtual void setTop(float twips) = 0;
-  virtual void setWidth(float twips) = 0;
-  virtual void setHeight(float twips) = 0;
-  virtual bool minimized() const = 0;
-};
-
-/// A folder path ending with exactly one trailing "/" (none added twice).
-std::string withTrailingSeparator(std::string folder);
 
 /// The text of a setting as a single-precision number: blanks around it are
 /// allowed, anything else that is not part of the number is not; a number

@@ -1,16 +1,43 @@
 #include "mainwindow/main_window.h"
 
-#include <array>
-#include <utility>
-
 #include "solver/checked_math.h"
 
 namespace anglewise {
 
-MainWindow::MainWindow(MainWindowPorts ports) : ports_(ports) {
-  for (CheckBox* box : {&Check1, &Check2, &Check3, &Check4, &Check5}) {
-    box->Click = [this] { Over90ONOFF(); };
-  }
+MainWindow::MainWindow(MainWindowPorts ports)
+    : ports_(ports),
+      controls_{{"Text1", &Text1},
+                {"Text2", &Text2},
+                {"Text3", &Text3},
+                {"Text4", &Text4},
+                {"Text5", &Text5},
+                {"Check1", &Check1},
+                {"Check2", &Check2},
+                {"Check3", &Check3},
+                {"Check4", &Check4},
+                {"Check5", &Check5},
+                {"over90checked", &over90checked, {}, true},
+                {"opt90D", &opt90D},
+                {"optOBL", &optOBL},
+                {"Option1", &Option1},
+                {"Option2", &Option2},
+                {"xlen", &xlen, "                       X ="},
+                {"yhei", &yhei, "                       Y ="},
+                {"zrad", &zrad, "                       Z ="},
+                {"adec", &adec, "                 A Angle ="},
+                {"adms", &adms, "                 A Angle ="},
+                {"bdec", &bdec, "                 B Angle ="},
+                {"bdms", &bdms, "                 B Angle ="},
+                {"c90dec", &c90dec, "                 C Angle ="},
+                {"c90dms", &c90dms, "                 C Angle ="},
+                {"theHeight", &theHeight, "                  Height ="},
+                {"theWidth", &theWidth, "                   Width ="},
+                {"theArea", &theArea, "                    Area ="},
+                {"mnuNone", &mnuNone},
+                {"mnu4places", &mnu4places},
+                {"mnu8places", &mnu8places},
+                {"mnu12places", &mnu12places}} {
+  for (Given row : kGivenRows) checkBox(row).Click = [this] { Over90ONOFF(); };
   over90checked.setEnabled(false);
   opt90D.partner = &optOBL;
   optOBL.partner = &opt90D;
@@ -24,92 +51,46 @@ MainWindow::MainWindow(MainWindowPorts ports) : ports_(ports) {
   mnu12places.setChecked(true);
 }
 
-namespace {
-
-template <typename T, size_t N>
-T* lookup(const std::array<std::pair<std::string_view, T*>, N>& table, std::string_view name) {
-  for (const auto& [key, control] : table) {
-    if (key == name) return control;
+std::vector<Label*> MainWindow::resultLabels() const {
+  std::vector<Label*> labels;
+  for (const NamedControl& c : controls_) {
+    if (Label* const* label = std::get_if<Label*>(&c.control)) labels.push_back(*label);
   }
-  return nullptr;
+  return labels;
 }
 
-}  // namespace
-
-TextBox* MainWindow::findTextBox(std::string_view name) {
-  const std::array<std::pair<std::string_view, TextBox*>, 5> table{{{"Text1", &Text1},
-                                                                    {"Text2", &Text2},
-                                                                    {"Text3", &Text3},
-                                                                    {"Text4", &Text4},
-                                                                    {"Text5", &Text5}}};
-  return lookup(table, name);
+PrintedValues MainWindow::printedValues() const {
+  PrintedValues values;
+  for (const NamedControl& c : controls_) {
+    if (Label* const* label = std::get_if<Label*>(&c.control)) {
+      values.push_back({std::string(c.printedAs), (*label)->Caption()});
+    }
+  }
+  return values;
 }
 
-CheckBox* MainWindow::findCheckBox(std::string_view name) {
-  const std::array<std::pair<std::string_view, CheckBox*>, 6> table{
-      {{"Check1", &Check1},
-       {"Check2", &Check2},
-       {"Check3", &Check3},
-       {"Check4", &Check4},
-       {"Check5", &Check5},
-       {"over90checked", &over90checked}}};
-  return lookup(table, name);
-}
-
-OptionButton* MainWindow::findOption(std::string_view name) {
-  const std::array<std::pair<std::string_view, OptionButton*>, 4> table{
-      {{"opt90D", &opt90D}, {"optOBL", &optOBL}, {"Option1", &Option1}, {"Option2", &Option2}}};
-  return lookup(table, name);
-}
-
-Label* MainWindow::findLabel(std::string_view name) {
-  const std::array<std::pair<std::string_view, Label*>, 12> table{{{"xlen", &xlen},
-                                                                   {"yhei", &yhei},
-                                                                   {"zrad", &zrad},
-                                                                   {"adec", &adec},
-                                                                   {"adms", &adms},
-                                                                   {"bdec", &bdec},
-                                                                   {"bdms", &bdms},
-                                                                   {"c90dec", &c90dec},
-                                                                   {"c90dms", &c90dms},
-                                                                   {"theHeight", &theHeight},
-                                                                   {"theWidth", &theWidth},
-                                                                   {"theArea", &theArea}}};
-  return lookup(table, name);
-}
-
-MenuItem* MainWindow::findMenuItem(std::string_view name) {
-  const std::array<std::pair<std::string_view, MenuItem*>, 4> table{
-      {{"mnuNone", &mnuNone},
-       {"mnu4places", &mnu4places},
-       {"mnu8places", &mnu8places},
-       {"mnu12places", &mnu12places}}};
-  return lookup(table, name);
+const std::vector<NamedCommand>& MainWindow::commands() {
+  static const std::vector<NamedCommand> table = {
+      {"displaynow", &MainWindow::displaynow_Click},
+      {"Clearthebaord", &MainWindow::Clearthebaord_Click},
+      {"Printitnow", &MainWindow::Printitnow_Click},
+      {"Picture1", &MainWindow::Picture1_Click},
+      {"mnuPrintDisplay", &MainWindow::mnuPrintDisplay_Click, true},
+      {"mnuNone", &MainWindow::mnuNone_Click, true},
+      {"mnu4places", &MainWindow::mnu4places_Click, true},
+      {"mnu8places", &MainWindow::mnu8places_Click, true},
+      {"mnu12places", &MainWindow::mnu12places_Click, true}};
+  return table;
 }
 
 bool MainWindow::clickCommand(std::string_view name) {
-  if (name == "displaynow") {
-    displaynow_Click();
-  } else if (name == "Clearthebaord") {
-    Clearthebaord_Click();
-  } else if (name == "Picture1") {
-    Picture1_Click();
-  } else if (name == "Printitnow") {
-    Printitnow_Click();
-  } else if (name == "mnuPrintDisplay") {
-    mnuPrintDisplay_Click();
-  } else if (name == "mnuNone") {
-    mnuNone_Click();
-  } else if (name == "mnu4places") {
-    mnu4places_Click();
-  } else if (name == "mnu8places") {
-    mnu8places_Click();
-  } else if (name == "mnu12places") {
-    mnu12places_Click();
-  } else {
-    return false;
+  for (const NamedCommand& command : commands()) {
+    if (command.name == name) {
+      (this->*command.handler)();
+      return true;
+    }
   }
-  return true;
+  return false;
 }
 
 void MainWindow::Form_Load() {
@@ -124,11 +105,7 @@ void MainWindow::Form_Unload() {
 
 void MainWindow::FilePrint() {
   if (!ports_.print) return;
-  PrintedValues values;
-  const Label* labels[] = {&xlen, &yhei,   &zrad,   &adec,      &adms,     &bdec,
-                           &bdms, &c90dec, &c90dms, &theHeight, &theWidth, &theArea};
-  for (size_t i = 0; i < values.size(); ++i) values[i] = labels[i]->Caption();
-  anglewise::FilePrint(state, *ports_.print, *this, values);
+  anglewise::FilePrint(state, *ports_.print, *this, printedValues());
 }
 
 void MainWindow::showPrintError(const std::string& text) {
@@ -144,27 +121,40 @@ void MainWindow::Picture1_Click() {
   }
 }
 
-CheckBox& MainWindow::checkBox(int box) {
-  std::array<CheckBox*, 5> boxes{&Check1, &Check2, &Check3, &Check4, &Check5};
-  return *boxes.at(static_cast<size_t>(box - 1));
+namespace {
+
+// The check box and the text box of each input row, X to B.
+constexpr CheckBox MainWindow::*kRowChecks[] = {&MainWindow::Check1, &MainWindow::Check2,
+                                                &MainWindow::Check3, &MainWindow::Check4,
+                                                &MainWindow::Check5};
+constexpr TextBox MainWindow::*kRowTexts[] = {&MainWindow::Text1, &MainWindow::Text2,
+                                              &MainWindow::Text3, &MainWindow::Text4,
+                                              &MainWindow::Text5};
+
+int rowIndex(Given row) {
+  return static_cast<int>(row) - 1;
 }
 
-TextBox& MainWindow::inputBox(int box) {
-  std::array<TextBox*, 5> boxes{&Text1, &Text2, &Text3, &Text4, &Text5};
-  return *boxes.at(static_cast<size_t>(box - 1));
+}  // namespace
+
+CheckBox& MainWindow::checkBox(Given row) {
+  return this->*kRowChecks[rowIndex(row)];
 }
 
-bool MainWindow::ticked(int box) const {
-  std::array<const CheckBox*, 5> boxes{&Check1, &Check2, &Check3, &Check4, &Check5};
-  return boxes.at(static_cast<size_t>(box - 1))->Value() == 1;
+TextBox& MainWindow::inputBox(Given row) {
+  return this->*kRowTexts[rowIndex(row)];
 }
 
-void MainWindow::tick(int box) {
-  checkBox(box).setValue(1);
+bool MainWindow::ticked(Given row) const {
+  return (this->*kRowChecks[rowIndex(row)]).Value() == 1;
 }
 
-bool MainWindow::angleTextEmpty(int box) const {
-  return (box == 4 ? Text4 : Text5).Text().empty();
+void MainWindow::tick(Given row) {
+  checkBox(row).setValue(1);
+}
+
+bool MainWindow::angleTextEmpty(Given row) const {
+  return (row == Given::A ? Text4 : Text5).Text().empty();
 }
 
 void MainWindow::showRuntimeError(const std::string& text) {

@@ -8,17 +8,39 @@
 // through the controls and the handlers below; nothing here knows Qt.
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "figure/figure.h"
 #include "figure/picture_box.h"
 #include "figure/printing.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/lifecycle.h"
-#include "mainwindow/ports.h"
+#include "ports/ports.h"
 #include "solver/solver_window.h"
 #include "solver/triangle_state.h"
 
 namespace anglewise {
+
+class MainWindow;
+
+/// A control of the main window whose state can change, by name. The
+/// window's one table of them is what Clear, lookups by name, printing, the
+/// Qt binding, the script answer and `solve` all read.
+struct NamedControl {
+  using Ref = std::variant<TextBox*, CheckBox*, OptionButton*, Label*, MenuItem*>;
+  std::string_view name;
+  Ref control;
+  std::string_view printedAs = {};  ///< a result label's text on the printed page
+  bool enabling = false;            ///< the window enables and disables it
+};
+
+/// A command button, the picture or a menu item, with its click handler.
+struct NamedCommand {
+  std::string_view name;
+  void (MainWindow::*handler)();
+  bool menuItem = false;
+};
 
 /// The outside world the main window talks to.
 struct MainWindowPorts {
@@ -45,14 +67,26 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   Label xlen, yhei, zrad, adec, adms, bdec, bdms, c90dec, c90dms, theHeight, theWidth, theArea;
   MenuItem mnuNone, mnu4places, mnu8places, mnu12places;
 
-  // Lookup by control name, for the command line and the real window.
-  TextBox* findTextBox(std::string_view name);
-  CheckBox* findCheckBox(std::string_view name);
-  OptionButton* findOption(std::string_view name);
-  Label* findLabel(std::string_view name);
-  MenuItem* findMenuItem(std::string_view name);
-  /// Runs the click handler of a command button or menu item by name;
-  /// false when there is no such control.
+  /// Every control whose state can change, in the order the window lists
+  /// them: text boxes, check boxes, option buttons, result labels, menu items.
+  const std::vector<NamedControl>& controls() const { return controls_; }
+  /// The control of kind T named `name`, or nullptr.
+  template <typename T>
+  T* find(std::string_view name) const {
+    for (const NamedControl& c : controls_) {
+      if (T* const* control = std::get_if<T*>(&c.control); control && c.name == name) {
+        return *control;
+      }
+    }
+    return nullptr;
+  }
+  /// The result labels, in the order of the printed page.
+  std::vector<Label*> resultLabels() const;
+  /// The printed page's value lines: each result's label text and caption.
+  PrintedValues printedValues() const;
+  /// The command buttons, the picture and the menu items with handlers.
+  static const std::vector<NamedCommand>& commands();
+  /// Runs the click handler of a command by name; false when there is none.
   bool clickCommand(std::string_view name);
 
   /// Loading: restores the placement, draws the first figure, 12 places.
@@ -90,9 +124,9 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void cantdoit() override;
 
   // The rest of what the solvers and the figure reach.
-  bool ticked(int box) const override;
-  void tick(int box) override;
-  bool angleTextEmpty(int box) const override;
+  bool ticked(Given row) const override;
+  void tick(Given row) override;
+  bool angleTextEmpty(Given row) const override;
   bool obtuseTicked() const override { return over90checked.Value() == 1; }
   void untickObtuse() override { over90checked.setValue(0); }
   void setAreaCaption(const std::string& caption) override { theArea.setCaption(caption); }
@@ -103,8 +137,8 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void showPrintError(const std::string& text) override;
   void printBeep() override { ports_.beeper.beep(); }
 
-  CheckBox& checkBox(int box);
-  TextBox& inputBox(int box);
+  CheckBox& checkBox(Given row);
+  TextBox& inputBox(Given row);
 
  private:
   void report(const std::string& text, const std::string& title, bool setsInputError);
@@ -114,6 +148,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void convertToDecimal(TextBox& box, double& angle, std::string& dms);
 
   MainWindowPorts ports_;
+  std::vector<NamedControl> controls_;
 };
 
 }  // namespace anglewise

@@ -8,6 +8,7 @@
 #include "platform/about_window.h"
 #include "platform/help_window.h"
 #include "platform/main_window_binding.h"
+#include "ports/program_folder.h"
 
 namespace anglewise {
 
@@ -29,10 +30,6 @@ DesktopApp::DesktopApp()
   messages_.owner = widget_.get();
   model_->state.programFolder = applicationFolder();
   bindMainWindow(*widget_, *model_);
-  QObject::connect(widget_->control<QToolButton>("Printitnow"), &QToolButton::clicked,
-                   [this] { model_->Printitnow_Click(); });
-  QObject::connect(widget_->menuAction("mnuPrintDisplay"), &QAction::triggered,
-                   [this] { model_->mnuPrintDisplay_Click(); });
   QObject::connect(widget_->menuAction("mnuHelpContents"), &QAction::triggered,
                    [this] { mnuHelpContents_Click(); });
   QObject::connect(widget_->menuAction("mnuHelpAbout"), &QAction::triggered,

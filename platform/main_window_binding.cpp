@@ -33,10 +33,9 @@ void bindCheck(QCheckBox* check, CheckBox& box) {
     check->setEnabled(box.Enabled());
   };
   box.observer();
-  QObject::connect(check, &QCheckBox::clicked, [check, &box](bool checked) {
-    box.setValue(checked ? 1 : 0);
+  QObject::connect(check, &QCheckBox::clicked, [&box](bool) {
+    box.click();
     box.observer();  // the model may have kept or changed the tick
-    (void)check;
   });
 }
 
@@ -57,47 +56,53 @@ void bindLabel(QLabel* label, Label& model) {
   model.observer();
 }
 
-void bindMenu(QAction* action, MenuItem& item, MainWindow& model, const char* name) {
+void bindMenuItem(QAction* action, MenuItem& item) {
   item.observer = [action, &item] {
     QSignalBlocker block(action);
     action->setChecked(item.Checked());
   };
   item.observer();
-  QObject::connect(action, &QAction::triggered, [action, &item, &model, name](bool) {
-    model.clickCommand(name);
-    QSignalBlocker block(action);
-    action->setChecked(item.Checked());
-  });
 }
 
-void bindButton(MainWindowWidget& widget, const char* name, std::function<void()> handler) {
-  QObject::connect(widget.control<QToolButton>(name), &QToolButton::clicked,
-                   [handler = std::move(handler)] { handler(); });
+// A command runs its model handler from its button, its menu action or the
+// picture; a checkable menu action then shows the model's check again.
+void bindCommand(MainWindowWidget& widget, MainWindow& model, const NamedCommand& command) {
+  QString name = QString::fromUtf8(command.name.data(), command.name.size());
+  auto run = [&model, handler = command.handler] { (model.*handler)(); };
+  if (auto* button = widget.control<QToolButton>(name)) {
+    QObject::connect(button, &QToolButton::clicked, run);
+  } else if (QAction* action = widget.menuAction(name)) {
+    MenuItem* item = model.find<MenuItem>(command.name);
+    QObject::connect(action, &QAction::triggered, [action, item, run](bool) {
+      run();
+      if (item) item->observer();
+    });
+  } else if (widget.picture() && widget.picture()->objectName() == name) {
+    widget.picture()->clicked = run;
+  }
 }
+
+// Each kind of control to its widget of the same name.
+struct ControlBinder {
+  MainWindowWidget& widget;
+  QString name;
+  void operator()(TextBox* box) { bindText(widget.control<QLineEdit>(name), *box); }
+  void operator()(CheckBox* box) { bindCheck(widget.control<QCheckBox>(name), *box); }
+  void operator()(OptionButton* option) { bindOption(widget.control<QRadioButton>(name), *option); }
+  void operator()(Label* label) { bindLabel(widget.control<QLabel>(name), *label); }
+  void operator()(MenuItem* item) { bindMenuItem(widget.menuAction(name), *item); }
+};
 
 }  // namespace
 
 void bindMainWindow(MainWindowWidget& widget, MainWindow& model) {
-  for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
-    bindText(widget.control<QLineEdit>(name), *model.findTextBox(name));
+  for (const NamedControl& entry : model.controls()) {
+    QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
+    std::visit(ControlBinder{widget, name}, entry.control);
   }
-  for (const char* name : {"Check1", "Check2", "Check3", "Check4", "Check5", "over90checked"}) {
-    bindCheck(widget.control<QCheckBox>(name), *model.findCheckBox(name));
-  }
-  for (const char* name : {"opt90D", "optOBL", "Option1", "Option2"}) {
-    bindOption(widget.control<QRadioButton>(name), *model.findOption(name));
-  }
-  for (const char* name : {"xlen", "yhei", "zrad", "adec", "adms", "bdec", "bdms", "c90dec",
-                           "c90dms", "theHeight", "theWidth", "theArea"}) {
-    bindLabel(widget.control<QLabel>(name), *model.findLabel(name));
-  }
-  for (const char* name : {"mnuNone", "mnu4places", "mnu8places", "mnu12places"}) {
-    bindMenu(widget.menuAction(name), *model.findMenuItem(name), model, name);
-  }
-  bindButton(widget, "displaynow", [&model] { model.displaynow_Click(); });
-  bindButton(widget, "Clearthebaord", [&model] { model.Clearthebaord_Click(); });
-  bindButton(widget, "exitnow", [&widget] { widget.close(); });
-  widget.picture()->clicked = [&model] { model.Picture1_Click(); };
+  for (const NamedCommand& command : MainWindow::commands()) bindCommand(widget, model, command);
+  QObject::connect(widget.control<QToolButton>("exitnow"), &QToolButton::clicked,
+                   [&widget] { widget.close(); });
 }
 
 }  // namespace anglewise

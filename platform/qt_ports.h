@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "mainwindow/ports.h"
+#include "ports/ports.h"
 
 namespace anglewise {
 

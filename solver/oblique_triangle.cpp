@@ -10,15 +10,17 @@ namespace {
 enum class ObliqueCase { None, XYZ, YZB, XZA, YAB, XAB, ZAB, XYA, XZB, XYB, YZA };
 
 struct CaseBoxes {
-  int a, b, c;
+  Given a, b, c;
   ObliqueCase kind;
 };
 
-constexpr CaseBoxes kCases[] = {{1, 2, 3, ObliqueCase::XYZ}, {2, 3, 5, ObliqueCase::YZB},
-                                {1, 3, 4, ObliqueCase::XZA}, {2, 4, 5, ObliqueCase::YAB},
-                                {1, 4, 5, ObliqueCase::XAB}, {3, 4, 5, ObliqueCase::ZAB},
-                                {1, 2, 4, ObliqueCase::XYA}, {1, 3, 5, ObliqueCase::XZB},
-                                {1, 2, 5, ObliqueCase::XYB}, {2, 3, 4, ObliqueCase::YZA}};
+using G = Given;
+constexpr CaseBoxes kCases[] = {
+    {G::X, G::Y, G::Z, ObliqueCase::XYZ}, {G::Y, G::Z, G::B, ObliqueCase::YZB},
+    {G::X, G::Z, G::A, ObliqueCase::XZA}, {G::Y, G::A, G::B, ObliqueCase::YAB},
+    {G::X, G::A, G::B, ObliqueCase::XAB}, {G::Z, G::A, G::B, ObliqueCase::ZAB},
+    {G::X, G::Y, G::A, ObliqueCase::XYA}, {G::X, G::Z, G::B, ObliqueCase::XZB},
+    {G::X, G::Y, G::B, ObliqueCase::XYB}, {G::Y, G::Z, G::A, ObliqueCase::YZA}};
 
 ObliqueCase chooseByBoxes(const SolverWindow& w) {
   for (const CaseBoxes& row : kCases) {
@@ -30,13 +32,25 @@ ObliqueCase chooseByBoxes(const SolverWindow& w) {
 // Without a ticked triple, the exact pattern of given (non-zero or
 // non-empty) and missing values names the same ten cases.
 ObliqueCase chooseByValues(const TriangleState& s, const SolverWindow& w) {
-  bool given[6] = {false,        s.sideX != 0,         s.sideY != 0,
-                   s.sideZ != 0, !w.angleTextEmpty(4), !w.angleTextEmpty(5)};
+  auto given = [&](Given row) {
+    switch (row) {
+      case G::X:
+        return s.sideX != 0;
+      case G::Y:
+        return s.sideY != 0;
+      case G::Z:
+        return s.sideZ != 0;
+      case G::A:
+      case G::B:
+        break;
+    }
+    return !w.angleTextEmpty(row);
+  };
   for (const CaseBoxes& row : kCases) {
     bool match = true;
-    for (int box = 1; box <= 5; ++box) {
+    for (Given box : kGivenRows) {
       bool wanted = box == row.a || box == row.b || box == row.c;
-      match = match && given[box] == wanted;
+      match = match && given(box) == wanted;
     }
     if (match) return row.kind;
   }

@@ -8,16 +8,18 @@ namespace anglewise {
 namespace {
 
 enum class RightCase { None, XY, YZ, XZ, ZAngle, XAngle, YAngle };
+using G = Given;
 
 RightCase chooseByBoxes(const SolverWindow& w) {
   struct Row {
-    int a, b;
+    Given a, b;
     RightCase kind;
   };
-  static constexpr Row kRows[] = {
-      {1, 2, RightCase::XY},     {2, 3, RightCase::YZ},     {1, 3, RightCase::XZ},
-      {3, 4, RightCase::ZAngle}, {1, 4, RightCase::XAngle}, {2, 4, RightCase::YAngle},
-      {3, 5, RightCase::ZAngle}, {1, 5, RightCase::XAngle}, {2, 5, RightCase::YAngle}};
+  static constexpr Row kRows[] = {{G::X, G::Y, RightCase::XY},     {G::Y, G::Z, RightCase::YZ},
+                                  {G::X, G::Z, RightCase::XZ},     {G::Z, G::A, RightCase::ZAngle},
+                                  {G::X, G::A, RightCase::XAngle}, {G::Y, G::A, RightCase::YAngle},
+                                  {G::Z, G::B, RightCase::ZAngle}, {G::X, G::B, RightCase::XAngle},
+                                  {G::Y, G::B, RightCase::YAngle}};
   for (const Row& row : kRows) {
     if (w.ticked(row.a) && w.ticked(row.b)) return row.kind;
   }
@@ -25,7 +27,7 @@ RightCase chooseByBoxes(const SolverWindow& w) {
 }
 
 RightCase chooseByValues(const TriangleState& s, const SolverWindow& w) {
-  bool angleText = !w.angleTextEmpty(4);
+  bool angleText = !w.angleTextEmpty(G::A);
   if (s.sideX > 0 && s.sideY > 0) return RightCase::XY;
   if (s.sideY > 0 && s.sideZ > 0) return RightCase::YZ;
   if (s.sideX > 0 && s.sideZ > 0) return RightCase::XZ;
@@ -40,7 +42,7 @@ RightCase chooseByValues(const TriangleState& s, const SolverWindow& w) {
 
 // Ticks the angle box: A when its text is there, else B.
 void tickAngleBox(SolverWindow& w) {
-  w.tick(w.angleTextEmpty(4) ? 5 : 4);
+  w.tick(w.angleTextEmpty(G::A) ? G::B : G::A);
 }
 
 // Returns false when the case refused its values (Z not the longest side).
@@ -56,16 +58,16 @@ bool compute(RightCase kind, TriangleState& s, SolverWindow& w) {
   w.clrchkboxes();
   switch (kind) {
     case RightCase::XY:
-      w.tick(1);
-      w.tick(2);
+      w.tick(G::X);
+      w.tick(G::Y);
       s.sideZ = Sqr(Y * Y + X * X).value();
       s.angleA = (k() * Atn(Y / X)).value();
       return true;
     case RightCase::YZ:
     case RightCase::XZ: {
       bool yz = kind == RightCase::YZ;
-      w.tick(yz ? 2 : 1);
-      w.tick(3);
+      w.tick(yz ? G::Y : G::X);
+      w.tick(G::Z);
       if (yz) {
         X = Sqr(Z * Z - Y * Y);
         s.sideX = X.value();
@@ -77,19 +79,19 @@ bool compute(RightCase kind, TriangleState& s, SolverWindow& w) {
       return true;
     }
     case RightCase::ZAngle:
-      w.tick(3);
+      w.tick(G::Z);
       tickAngleBox(w);
       s.sideX = (Cos(rad(s.angleA)) * Z).value();
       s.sideY = (Sin(rad(s.angleA)) * Z).value();
       return true;
     case RightCase::XAngle:
-      w.tick(1);
+      w.tick(G::X);
       tickAngleBox(w);
       s.sideY = (Tan(rad(s.angleA)) * X).value();
       s.sideZ = (X / Cos(rad(s.angleA))).value();
       return true;
     case RightCase::YAngle:
-      w.tick(2);
+      w.tick(G::Y);
       tickAngleBox(w);
       s.sideZ = (Y / Sin(rad(s.angleA))).value();
       s.sideX = (Y / Tan(rad(s.angleA))).value();

@@ -5,16 +5,21 @@
 
 namespace anglewise {
 
+/// The five input rows of the window, each a text box with a check box that
+/// marks its value as given: sides X, Y, Z and angles A, B.
+enum class Given { X = 1, Y, Z, A, B };
+inline constexpr Given kGivenRows[] = {Given::X, Given::Y, Given::Z, Given::A, Given::B};
+
 /// The controls and procedures of the main window that the solvers reach.
 class SolverWindow {
  public:
   virtual ~SolverWindow() = default;
-  /// Whether check box `box` (1 to 5: X, Y, Z, A, B) is ticked.
-  virtual bool ticked(int box) const = 0;
-  /// Ticks check box `box`, running its click handler.
-  virtual void tick(int box) = 0;
-  /// Whether angle box `box` (4 or 5) holds the empty text.
-  virtual bool angleTextEmpty(int box) const = 0;
+  /// Whether the check box of `row` is ticked.
+  virtual bool ticked(Given row) const = 0;
+  /// Ticks the check box of `row`, running its click handler.
+  virtual void tick(Given row) = 0;
+  /// Whether the text box of angle row A or B holds the empty text.
+  virtual bool angleTextEmpty(Given row) const = 0;
   /// The obtuse choice `over90checked`.
   virtual bool obtuseTicked() const = 0;
   virtual void untickObtuse() = 0;

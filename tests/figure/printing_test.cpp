@@ -64,7 +64,7 @@ class FailingPrinter : public RecordingPrinter {
 };
 
 TEST(Printing, PrinterFaultShowsOneErrorBoxThenHidesAndBeeps) {
-  ScriptedWindow w;
+  HeadlessWindow w;
   FailingPrinter failing;
   PrintDevices devices{w.saver, w.dialog, w.waitWindow, failing};
   MainWindow window({w.messages, w.beeper, w.picture, &devices});

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/recording_ports.h"
+#include "headless/recording_ports.h"
 #include "help/help_viewer.h"
 
 namespace anglewise {

@@ -167,9 +167,9 @@ TEST(DisplayTest, ClearEmptiesAndKeepsKindAndNotation) {
   auto w = play(kOblique + kDms + given(1, "3") + given(2, "4") + given(3, "5") + kDisplay +
                 Actions{{"click", "Clearthebaord"}});
   MainWindow& m = w->window;
-  for (int box = 1; box <= 5; ++box) {
-    EXPECT_EQ(m.checkBox(box).Value(), 0);
-    EXPECT_EQ(m.inputBox(box).Text(), "");
+  for (Given row : kGivenRows) {
+    EXPECT_EQ(m.checkBox(row).Value(), 0);
+    EXPECT_EQ(m.inputBox(row).Text(), "");
   }
   EXPECT_EQ(m.theArea.Caption(), "");
   EXPECT_FALSE(m.over90checked.Enabled());

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "mainwindow/lifecycle.h"
+#include "ports/program_folder.h"
 
 namespace anglewise {
 namespace {

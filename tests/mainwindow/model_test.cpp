@@ -7,11 +7,11 @@ namespace anglewise {
 namespace {
 
 TEST(MainWindowModelTest, StartsAsDesigned) {
-  ScriptedWindow w;
+  HeadlessWindow w;
   MainWindow& m = w.window;
-  for (int box = 1; box <= 5; ++box) {
-    EXPECT_EQ(m.inputBox(box).Text(), "");
-    EXPECT_EQ(m.checkBox(box).Value(), 0);
+  for (Given row : kGivenRows) {
+    EXPECT_EQ(m.inputBox(row).Text(), "");
+    EXPECT_EQ(m.checkBox(row).Value(), 0);
   }
   EXPECT_FALSE(m.opt90D.Value());
   EXPECT_FALSE(m.optOBL.Value());
@@ -33,7 +33,7 @@ TEST(MainWindowModelTest, StartsAsDesigned) {
 }
 
 TEST(MainWindowModelTest, CheckBoxHandlerRunsOnEveryChangeOfValue) {
-  ScriptedWindow w;
+  HeadlessWindow w;
   MainWindow& m = w.window;
   int runs = 0;
   m.Check1.Click = [&runs] { ++runs; };
@@ -57,7 +57,7 @@ TEST(MainWindowModelTest, SolverTicksRunTheObtuseSwitch) {
 }
 
 TEST(MainWindowModelTest, ObserverHearsChangesMadeByCode) {
-  ScriptedWindow w;
+  HeadlessWindow w;
   int heard = 0;
   w.window.Text3.observer = [&heard] { ++heard; };
   w.window.Text3.setText("7");
@@ -66,7 +66,7 @@ TEST(MainWindowModelTest, ObserverHearsChangesMadeByCode) {
 }
 
 TEST(MainWindowModelTest, OptionClickRunsHandlerOnlyWhenNewlySelected) {
-  ScriptedWindow w;
+  HeadlessWindow w;
   int runs = 0;
   w.window.optOBL.Click = [&runs] { ++runs; };
   w.apply({"click", "optOBL"});

@@ -1,17 +1,17 @@
 #pragma once
-// Plays a list of window-script actions on a fresh window, for table tests.
+// Plays a list of user actions on a fresh headless window, for table tests.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "cli/scripted_window.h"
+#include "headless/headless_window.h"
 
 namespace anglewise {
 
-using Actions = std::vector<nlohmann::json>;
+using Actions = std::vector<UserAction>;
 
-inline std::unique_ptr<ScriptedWindow> play(const Actions& actions) {
-  auto w = std::make_unique<ScriptedWindow>();
+inline std::unique_ptr<HeadlessWindow> play(const Actions& actions) {
+  auto w = std::make_unique<HeadlessWindow>();
   for (const auto& action : actions) w->apply(action);
   return w;
 }
@@ -28,7 +28,7 @@ inline Actions operator+(Actions a, const Actions& b) {
 }
 
 /// The titles of the message boxes shown, in order.
-inline std::vector<std::string> titles(const ScriptedWindow& w) {
+inline std::vector<std::string> titles(const HeadlessWindow& w) {
   std::vector<std::string> out;
   for (const auto& m : w.messages.shown) out.push_back(m.title);
   return out;

@@ -13,15 +13,17 @@ class FakeSolverWindow : public SolverWindow {
  public:
   explicit FakeSolverWindow(TriangleState& state) : state_(state) {}
 
-  bool boxes[6] = {};
+  bool boxes[6] = {};  ///< by row number, X = 1 to B = 5
   std::string text4, text5;
   bool obtuse = false;
   std::vector<std::string> log;  ///< reporters, error boxes, clearall, beep
   std::string areaCaption;
 
-  bool ticked(int box) const override { return boxes[box]; }
-  void tick(int box) override { boxes[box] = true; }
-  bool angleTextEmpty(int box) const override { return (box == 4 ? text4 : text5).empty(); }
+  bool ticked(Given row) const override { return boxes[static_cast<int>(row)]; }
+  void tick(Given row) override { boxes[static_cast<int>(row)] = true; }
+  bool angleTextEmpty(Given row) const override {
+    return (row == Given::A ? text4 : text5).empty();
+  }
   bool obtuseTicked() const override { return obtuse; }
   void untickObtuse() override { obtuse = false; }
   void setAreaCaption(const std::string& caption) override { areaCaption = caption; }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/ports.h"
+#include "ports/ports.h"
 
 namespace anglewise {
 

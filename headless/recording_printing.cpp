@@ -1,4 +1,4 @@
-#include "cli/recording_printing.h"
+#include "headless/recording_printing.h"
 
 #include <cstdlib>
 #include <filesystem>

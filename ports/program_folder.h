@@ -1,0 +1,11 @@
+#pragma once
+// The program's folder as the program keeps it: a path with one "/" at its
+// end, never two.
+#include <string>
+
+namespace anglewise {
+
+/// A folder path ending with exactly one trailing "/" (none added twice).
+std::string withTrailingSeparator(std::string folder);
+
+}  // namespace anglewise
