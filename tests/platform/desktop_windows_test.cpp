@@ -167,6 +167,7 @@ void accept(QWidget* modal) {
 }
 
 TEST_F(PrintTest, PageCarriesTitleValuesAndFigure) {
+  expectDialogs();
   QTest::mouseClick(app.widget().control<QWidget>("opt90D"), Qt::LeftButton);
   app.model().Text1.setText("3");
   app.model().Check1.setValue(1);
@@ -193,6 +194,7 @@ TEST_F(PrintTest, PageCarriesTitleValuesAndFigure) {
 }
 
 TEST_F(PrintTest, CancelledDialogPrintsNothing) {
+  expectDialogs();
   print();  // the watchdog closes the dialog: a cancel
   EXPECT_EQ(dialogs, QStringList{"Page Setup"});
   EXPECT_FALSE(QFile::exists(pdf()));
@@ -200,6 +202,7 @@ TEST_F(PrintTest, CancelledDialogPrintsNothing) {
 }
 
 TEST_F(PrintTest, FailingPrinterShowsOneErrorBox) {
+  expectDialogs();
   app.printer().setOutputFileName("/nonexistent-folder/page.pdf");
   answer = [](QWidget* modal) {
     if (qobject_cast<QPrintDialog*>(modal)) {
@@ -215,6 +218,7 @@ TEST_F(PrintTest, FailingPrinterShowsOneErrorBox) {
 }
 
 TEST_F(PrintTest, ClosingEndsTheHiddenPrintWaitWindowToo) {
+  expectDialogs();
   answer = accept;
   print();
   QPointer<GraphicWindow> graphic = app.printWait().window();
@@ -236,6 +240,7 @@ TEST_F(HelpAboutTest, HelpWindowShowsTheHelpFile) {
 }
 
 TEST_F(HelpAboutTest, MissingHelpFileGivesOneMessageAndAnEmptyWindow) {
+  expectDialogs();
   auto help = app.loadHelpWindow();  // neither folder holds the file
   EXPECT_EQ(dialogs, QStringList{"File not found |Invalid Help File !\n\nHelp file should be in "
                                  "the folder Oakdale. "});
@@ -245,6 +250,7 @@ TEST_F(HelpAboutTest, MissingHelpFileGivesOneMessageAndAnEmptyWindow) {
 // A FIFO or a folder in the help file's place is no help file: opening it
 // must not wait for a writer that never comes.
 TEST_F(HelpAboutTest, HelpFileThatIsNoRegularFileIsNotFound) {
+  expectDialogs();
   for (const char* kind : {"fifo", "folder"}) {
     QTemporaryDir program;
     QString path = program.path() + "/helpanglewise.rtf";

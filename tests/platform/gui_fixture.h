@@ -1,7 +1,8 @@
 #pragma once
 // A QApplication on the offscreen platform, settings in a fresh folder, and
-// a watchdog that answers every modal dialog: by default it records the
-// title (and a message box's text) and closes it, so nothing can hang.
+// a watchdog that answers every modal dialog: it records the title (and a
+// message box's text) and closes it, so nothing can hang. A dialog in a
+// test that did not say it expects dialogs fails that test.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -34,6 +35,9 @@ class GuiTest : public testing::Test {
       } else {
         dialogs.push_back(modal->windowTitle());
       }
+      if (!dialogsExpected_) {
+        ADD_FAILURE() << "a dialog the test did not expect: " << dialogs.back().toStdString();
+      }
       if (answer) {
         answer(modal);
       } else {
@@ -43,6 +47,9 @@ class GuiTest : public testing::Test {
     watchdog_.start();
   }
 
+  /// The test shows dialogs on purpose and checks `dialogs` itself.
+  void expectDialogs() { dialogsExpected_ = true; }
+
   QString settingsFile() const { return config.path() + "/Anglewise/Anglewise.ini"; }
 
   QTemporaryDir config;
@@ -51,6 +58,7 @@ class GuiTest : public testing::Test {
 
  private:
   QTimer watchdog_;
+  bool dialogsExpected_ = false;
 };
 
 }  // namespace anglewise

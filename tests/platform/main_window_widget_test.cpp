@@ -1,6 +1,6 @@
 // The real window under the offscreen platform: widgets built as designed,
 // bound to the model both ways. Any modal dialog that nobody expects is
-// closed by a watchdog and fails the test instead of hanging it.
+// closed by the fixture's watchdog and fails the test instead of hanging it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -127,6 +127,7 @@ TEST_F(WidgetTest, DisplayButtonSolvesAndDraws) {
 }
 
 TEST_F(WidgetTest, RefusalShowsAModalMessageBox) {
+  expectDialogs();
   QTest::mouseClick(w<QRadioButton>("opt90D"), Qt::LeftButton);
   QTest::mouseClick(w<QToolButton>("displaynow"), Qt::LeftButton);
   ASSERT_EQ(dialogs.size(), 1);
