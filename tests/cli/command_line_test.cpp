@@ -10,6 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tests/fakes/temp_folder.h"
+
 namespace anglewise {
 namespace {
 
@@ -29,15 +31,14 @@ std::string slurp(const fs::path& path) {
 
 // Runs `anglewise-cli ARGS` through the shell, so ARGS may redirect.
 CliRun cli(const std::string& args, const std::string& stdoutTo = "") {
-  fs::path dir = fs::temp_directory_path() / ("anglewise-cli-test-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  TempFolder folder;
+  const fs::path& dir = folder.path();
   std::string out = stdoutTo.empty() ? (dir / "out").string() : stdoutTo;
   std::string command = std::string(ANGLEWISE_CLI) + " " + args + " >" + out + " 2>" +
                         (dir / "err").string() + " </dev/null";
   int raw = std::system(command.c_str());
   CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdoutTo.empty() ? slurp(out) : "",
              slurp(dir / "err")};
-  fs::remove_all(dir);
   return run;
 }
 
@@ -112,20 +113,20 @@ TEST(CommandLineTest, SolvedFailedAndUnwritable) {
 
 class ScriptFileTest : public testing::Test {
  protected:
-  ScriptFileTest() { fs::create_directories(dir); }
-  ~ScriptFileTest() override { fs::remove_all(dir); }
   std::string write(const std::string& lines) {
     std::ofstream(dir / "sessions.jsonl") << lines;
     return (dir / "sessions.jsonl").string();
   }
-  fs::path dir = fs::temp_directory_path() / ("anglewise-script-" + std::to_string(::getpid()));
+  TempFolder folder;
+  fs::path dir = folder.path();
 };
 
 TEST_F(ScriptFileTest, FolderMissingFileAndFullOutputFail) {
-  CliRun folder = cli("script " + dir.string());
-  EXPECT_EQ(folder.status, 3);
-  EXPECT_EQ(folder.err, "anglewise-cli: " + dir.string() +
-                            " is a folder: give a file of sessions, one JSON object a line.\n");
+  CliRun folderGiven = cli("script " + dir.string());
+  EXPECT_EQ(folderGiven.status, 3);
+  EXPECT_EQ(folderGiven.err,
+            "anglewise-cli: " + dir.string() +
+                " is a folder: give a file of sessions, one JSON object a line.\n");
   CliRun missing = cli("script " + (dir / "none").string());
   EXPECT_EQ(missing.status, 3);
   EXPECT_EQ(missing.err, "anglewise-cli: cannot read " + (dir / "none").string() +

@@ -4,6 +4,7 @@
 
 #include "headless/recording_ports.h"
 #include "help/help_viewer.h"
+#include "tests/fakes/temp_folder.h"
 
 namespace anglewise {
 namespace {
@@ -22,11 +23,9 @@ class RecordingTextBox : public RichTextBox {
 class HelpWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / ("anglewise-help-" + std::to_string(::getpid()));
     fs::create_directories(root / "stale");
     fs::create_directories(root / "app");
   }
-  void TearDown() override { fs::remove_all(root); }
 
   void writeHelp(const fs::path& folder, const std::string& content) {
     std::ofstream(folder / kHelpFileName) << content;
@@ -37,7 +36,8 @@ class HelpWindowTest : public ::testing::Test {
     loadHelpWindow(state, ports);
   }
 
-  fs::path root;
+  TempFolder folder;
+  fs::path root = folder.path();
   TriangleState state;
   RecordingMessages messages;
   RecordingTextBox box;

@@ -6,6 +6,8 @@
 
 #include "help/about_box.h"
 #include "help/linux_system_info.h"
+#include "tests/fakes/temp_folder.h"
+#include "tests/fakes/window_frame.h"
 
 namespace anglewise {
 namespace {
@@ -104,22 +106,9 @@ TEST(Listpc, NumberFormats) {
   EXPECT_EQ(megahertzAsGigahertz("3000", "."), "3");
 }
 
-class FixedFrame : public WindowFrame {
- public:
-  float Left() const override { return 0; }
-  float Top() const override { return top; }
-  float Width() const override { return 5900; }
-  float Height() const override { return height; }
-  void setLeft(float) override {}
-  void setTop(float v) override { top = v; }
-  void setWidth(float) override {}
-  void setHeight(float v) override { height = v; }
-  bool minimized() const override { return false; }
-  float top = 1000, height = 3500;
-};
-
 TEST(AboutBox, SystemInfoEnlargesOnceAndClosingClears) {
-  FixedFrame frame;
+  RecordingFrame frame;
+  frame.top = 1000, frame.height = 3500;
   FakeInfo info = sampleComputer("Linux");
   AboutBox about(frame, info, ".");
   about.cmdSysInfo_Click();
@@ -133,17 +122,9 @@ TEST(AboutBox, SystemInfoEnlargesOnceAndClosingClears) {
 
 class LinuxInfoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("anglewise-sys-" + std::to_string(::getpid()));
-    fs::create_directories(root);
-  }
-  void TearDown() override { fs::remove_all(root); }
-  void write(const std::string& path, const std::string& text) {
-    fs::create_directories((root / path).parent_path());
-    std::ofstream(root / path) << text;
-  }
+  void write(const std::string& path, const std::string& text) { folder.write(path, text); }
   std::vector<std::string> lines() {
-    LinuxSystemInformation info(root.string());
+    LinuxSystemInformation info(folder.path().string());
     std::vector<std::string> list;
     listpc(list, info, ".");
     return list;
@@ -154,7 +135,7 @@ class LinuxInfoTest : public ::testing::Test {
            "model name\t: Intel(R) Xeon(R) CPU\nstepping\t: 7\ncpu MHz\t\t: " +
            mhz + "\nphysical id\t: " + std::to_string(package) + "\n\n";
   }
-  fs::path root;
+  TempFolder folder;
 };
 
 TEST_F(LinuxInfoTest, TwoPackagesGiveTwoProcessors) {

@@ -4,49 +4,20 @@
 
 #include "mainwindow/lifecycle.h"
 #include "ports/program_folder.h"
+#include "tests/fakes/settings_store.h"
+#include "tests/fakes/window_frame.h"
 
 namespace anglewise {
 namespace {
 
-class MapStore : public SettingsStore {
- public:
-  std::optional<std::string> GetSetting(const std::string& app, const std::string& section,
-                                        const std::string& key) override {
-    auto it = values.find(app + "/" + section + "/" + key);
-    if (it == values.end()) return std::nullopt;
-    return it->second;
-  }
-  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                   const std::string& value) override {
-    values[app + "/" + section + "/" + key] = value;
-    writes.push_back(key + "=" + value);
-  }
-  std::map<std::string, std::string> values;
-  std::vector<std::string> writes;
-};
-
-struct Frame : WindowFrame {
-  float l = 1, t = 2, w = 3, h = 4;
-  bool min = false;
-  float Left() const override { return l; }
-  float Top() const override { return t; }
-  float Width() const override { return w; }
-  float Height() const override { return h; }
-  void setLeft(float v) override { l = v; }
-  void setTop(float v) override { t = v; }
-  void setWidth(float v) override { w = v; }
-  void setHeight(float v) override { h = v; }
-  bool minimized() const override { return min; }
-};
-
 TEST(Lifecycle, EmptyStoreGivesTheDefaultPlacement) {
   MapStore store;
-  Frame frame;
+  RecordingFrame frame;
   restorePlacement(store, frame);
-  EXPECT_EQ(frame.l, 48);
-  EXPECT_EQ(frame.t, 0);
-  EXPECT_EQ(frame.w, 8400);
-  EXPECT_EQ(frame.h, 6372);
+  EXPECT_EQ(frame.left, 48);
+  EXPECT_EQ(frame.top, 0);
+  EXPECT_EQ(frame.width, 8400);
+  EXPECT_EQ(frame.height, 6372);
 }
 
 TEST(Lifecycle, ValuesThatDoNotConvertLeaveTheirPropertyAlone) {
@@ -59,17 +30,17 @@ TEST(Lifecycle, ValuesThatDoNotConvertLeaveTheirPropertyAlone) {
   for (const Case& c : cases) {
     MapStore store;
     store.values["Anglewise/Settings/MainLeft"] = c.text;
-    Frame frame;
+    RecordingFrame frame;
     restorePlacement(store, frame);
-    EXPECT_EQ(frame.l, c.value.value_or(1.f)) << c.text;
-    EXPECT_EQ(frame.w, 8400) << c.text;
+    EXPECT_EQ(frame.left, c.value.value_or(1.f)) << c.text;
+    EXPECT_EQ(frame.width, 8400) << c.text;
   }
 }
 
 TEST(Lifecycle, SavesFourKeysInOrderAsSingleText) {
   MapStore store;
-  Frame frame;
-  frame.l = 48, frame.t = -120.5f, frame.w = 8400, frame.h = 1.0f / 3;
+  RecordingFrame frame;
+  frame.left = 48, frame.top = -120.5f, frame.width = 8400, frame.height = 1.0f / 3;
   savePlacement(store, frame);
   EXPECT_THAT(store.writes, ::testing::ElementsAre("MainLeft=48", "MainTop=-120.5",
                                                    "MainWidth=8400", "MainHeight=0.3333333"));
@@ -77,8 +48,8 @@ TEST(Lifecycle, SavesFourKeysInOrderAsSingleText) {
 
 TEST(Lifecycle, MinimizedWindowSavesNothing) {
   MapStore store;
-  Frame frame;
-  frame.min = true;
+  RecordingFrame frame;
+  frame.isMinimized = true;
   savePlacement(store, frame);
   EXPECT_TRUE(store.writes.empty());
 }
