@@ -14,7 +14,8 @@ constexpr char kDescription[] =
     "Exit status: 0 done; 1 nothing solved (solve) or a session had an error (script);\n"
     "2 a usage error; 3 a file or stream could not be read or written.";
 
-constexpr char kSolveOptions[] = "--right, --oblique, --obtuse, --dms, --places and --svg";
+constexpr char kSolveOptions[] =
+    "--right, --oblique, --obtuse, --dms, --places, --svg, --json and --report";
 
 struct Parsed {
   CLI::App app{kDescription, "anglewise-cli"};
@@ -39,6 +40,11 @@ void addSolveOptions(Parsed& p, SolveRequest& request) {
                  "angles are degrees/minutes/seconds text, such as 12d20m44s");
   solve.add_option("--places", p.places, "decimal places of the results: 4, 8, 12 or 14");
   solve.add_option("--svg", request.svgPath, "also write the figure as an SVG file");
+  solve.add_flag("--json", request.json,
+                 "print one JSON object: captions, messages, record and the Triangle Report");
+  solve.add_flag("--report", request.report,
+                 "print the Triangle Report (the true triangles, every derived value, the "
+                 "working) after the results");
   solve.add_option("values", p.assignments,
                    "given values as NAME=VALUE: sides X, Y, Z and angles A, B (degrees)");
 }

@@ -5,6 +5,9 @@
 #include <fstream>
 
 #include "cli/exit_status.h"
+#include "cli/json_writer.h"
+#include "cli/report_json.h"
+#include "cli/window_script.h"
 #include "headless/headless_window.h"
 
 namespace anglewise {
@@ -30,6 +33,31 @@ std::string readable(std::string text) {
   return text;
 }
 
+// One JSON object: the twelve result captions by control name, the
+// message boxes, the working record and the report.
+void writeSolveJson(std::ostream& out, const HeadlessWindow& headless,
+                    const TriangleReport& report) {
+  std::string text;
+  JsonWriter json(text);
+  json.beginObject().key("captions").beginObject();
+  for (const NamedControl& entry : headless.window.controls()) {
+    if (auto* label = std::get_if<Label*>(&entry.control)) {
+      json.key(entry.name).value((*label)->Caption());
+    }
+  }
+  json.endObject().key("messages").beginArray();
+  for (const ShownMessage& m : headless.messages.shown) {
+    json.beginObject().key("title").value(m.title).key("text").value(m.text);
+    json.key("style").value(m.style).endObject();
+  }
+  json.endArray().key("record");
+  writeRecord(json, headless.window.state);
+  json.key("report");
+  writeReportJson(json, report);
+  json.endObject();
+  out << text << '\n';
+}
+
 }  // namespace
 
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
@@ -53,9 +81,14 @@ int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
     err << m.title << ": " << readable(m.text) << '\n';
   }
   bool solved = w.state.triangleSolved == 1;
-  if (solved) {
+  TriangleReport report = makeReport(w.reportInput());
+  if (!report.consistent) err << report.note << '\n';
+  if (request.json) {
+    writeSolveJson(out, headless, report);
+  } else if (solved) {
     for (const PrintedValue& line : w.printedValues()) out << line.label << line.caption << '\n';
   }
+  if (request.report) out << '\n' << reportText(report);
   if (!request.svgPath.empty()) {
     std::ofstream svg(request.svgPath);
     svg << toSvg(headless.picture.ops());

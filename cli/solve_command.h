@@ -14,10 +14,13 @@ struct SolveRequest {
   int places = 12;
   std::map<char, std::string> values;  ///< 'X', 'Y', 'Z', 'A', 'B' to their text
   std::string svgPath;
+  bool json = false;    ///< one JSON object instead of the page's lines
+  bool report = false;  ///< the Triangle Report after the page's lines
 };
 
-/// Solves as the window would; results to `out` as on the printed page,
-/// messages to `err`. Returns an ExitStatus: ok, not solved, or an
+/// Solves as the window would; results to `out` as on the printed page (or
+/// as JSON), messages to `err`, and the report's note to `err` whenever
+/// the shown triangle does not fit together. Returns an ExitStatus: ok, not solved, or an
 /// input/output failure when the SVG file could not be written.
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err);
 

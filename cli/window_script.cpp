@@ -55,18 +55,6 @@ void applyScriptAction(HeadlessWindow& window, const json& action) {
 
 namespace {
 
-void writeRecord(JsonWriter& out, const TriangleState& s) {
-  out.beginObject();
-  out.key("sideX").value(s.sideX).key("sideY").value(s.sideY).key("sideZ").value(s.sideZ);
-  out.key("angleA").value(s.angleA).key("angleB").value(s.angleB).key("angleC").value(s.angleC);
-  out.key("angleADms").value(s.angleADms).key("angleBDms").value(s.angleBDms);
-  out.key("resultHeight").value(s.resultHeight).key("resultWidth").value(s.resultWidth);
-  out.key("resultArea").value(s.resultArea).key("decimalPlaces").value(s.decimalPlaces);
-  out.key("inputError").value(s.inputError).key("resultsShown").value(s.resultsShown);
-  out.key("solveFailed").value(s.solveFailed);
-  out.endObject();
-}
-
 void writeRgb(JsonWriter& out, Rgb c) {
   out.key("rgb").beginArray().value(c.r).value(c.g).value(c.b).endArray();
 }
@@ -116,6 +104,18 @@ void writeControls(JsonWriter& out, const MainWindow& w) {
 }
 
 }  // namespace
+
+void writeRecord(JsonWriter& out, const TriangleState& s) {
+  out.beginObject();
+  out.key("sideX").value(s.sideX).key("sideY").value(s.sideY).key("sideZ").value(s.sideZ);
+  out.key("angleA").value(s.angleA).key("angleB").value(s.angleB).key("angleC").value(s.angleC);
+  out.key("angleADms").value(s.angleADms).key("angleBDms").value(s.angleBDms);
+  out.key("resultHeight").value(s.resultHeight).key("resultWidth").value(s.resultWidth);
+  out.key("resultArea").value(s.resultArea).key("decimalPlaces").value(s.decimalPlaces);
+  out.key("inputError").value(s.inputError).key("resultsShown").value(s.resultsShown);
+  out.key("solveFailed").value(s.solveFailed);
+  out.endObject();
+}
 
 void writeWindowAnswer(JsonWriter& out, const HeadlessWindow& w) {
   out.key("controls");

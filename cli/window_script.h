@@ -21,6 +21,9 @@ class ScriptError : public std::runtime_error {
 /// Applies one action such as ["click", "Check1"]; throws ScriptError.
 void applyScriptAction(HeadlessWindow& window, const nlohmann::json& action);
 
+/// The working record's fields, as the answer's "record".
+void writeRecord(JsonWriter& out, const TriangleState& s);
+
 /// Writes the members of the answer that describe the window's state:
 /// controls, messages, beeps, record, figure, pages, and a null error.
 void writeWindowAnswer(JsonWriter& out, const HeadlessWindow& window);

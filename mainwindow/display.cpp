@@ -37,6 +37,7 @@ void MainWindow::displayit() {
     s.angleA = Val(Text4.Text());
     s.angleB = Val(Text5.Text());
   }
+  lastRead = readGiven();
   for (double value : {s.sideX, s.sideY, s.sideZ, s.angleA, s.angleB}) {
     if (value < 0) negerror();
   }

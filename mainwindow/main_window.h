@@ -17,6 +17,7 @@
 #include "mainwindow/controls.h"
 #include "mainwindow/lifecycle.h"
 #include "ports/ports.h"
+#include "report/triangle_report.h"
 #include "solver/solver_window.h"
 #include "solver/triangle_state.h"
 
@@ -60,6 +61,12 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   MainWindow& operator=(const MainWindow&) = delete;
 
   TriangleState state;
+  /// What the last Display read, for the report: the kind, the given rows'
+  /// values and the obtuse choice. None before a Display read any, and
+  /// after Clear.
+  std::optional<GivenValues> lastRead;
+  /// The report's input: what Display read, and the triangle shown.
+  ReportInput reportInput() const;
 
   TextBox Text1, Text2, Text3, Text4, Text5;
   CheckBox Check1, Check2, Check3, Check4, Check5, over90checked;
@@ -105,7 +112,10 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void mnu4places_Click() { chooseDecimals(mnu4places, 4); }
   void mnu8places_Click() { chooseDecimals(mnu8places, 8); }
   void mnu12places_Click() { chooseDecimals(mnu12places, 12); }
-  void Clearthebaord_Click() { clearall(); }
+  void Clearthebaord_Click() {
+    lastRead.reset();
+    clearall();
+  }
   void Printitnow_Click() { FilePrint(); }
   void mnuPrintDisplay_Click() { FilePrint(); }
   void FilePrint();
@@ -144,6 +154,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void report(const std::string& text, const std::string& title, bool setsInputError);
   void chooseDecimals(MenuItem& item, int places);
   void readAngleBoxesAsDms();
+  GivenValues readGiven() const;
   void writeBack(const std::string& angleCDms);
   void convertToDecimal(TextBox& box, double& angle, std::string& dms);
 

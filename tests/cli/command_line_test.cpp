@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "anglewise-cli --help)."},
         UsageCase{"UnknownOption", "solve --bogus",
                   "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
-                  "--dms, --places and --svg."},
+                  "--dms, --places, --svg, --json and --report."},
         UsageCase{"DoubleEquals", "solve --right X==3",
                   "\"X==3\" has more than one \"=\": write one between name and value, such as "
                   "X=3."},

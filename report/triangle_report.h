@@ -1,0 +1,75 @@
+#pragma once
+// The Triangle Report: the true triangles behind the values the user gave,
+// every derived value correctly rounded (the nearest double, and decimal
+// text rounded once from the true value), which triangle the window shows,
+// whether what it shows fits together, and the working of its case.
+//
+// Input -> solveTrue() at working precision -> every quantity derived ->
+// the same again at twice the precision; where any rounding differs the
+// precision doubles again, so each printed digit is the true one.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report/true_triangle.h"
+
+namespace anglewise {
+
+/// One quantity: the nearest double and its correctly rounded text.
+struct ReportNumber {
+  double value = 0;
+  std::string text;
+  friend bool operator==(const ReportNumber&, const ReportNumber&) = default;
+};
+
+/// An angle in decimal degrees, radians and D/M/S text ("117d 16m 46s .603").
+struct ReportAngle {
+  ReportNumber degrees, radians;
+  std::string dms;
+  friend bool operator==(const ReportAngle&, const ReportAngle&) = default;
+};
+
+struct ReportTriangle {
+  ReportNumber X, Y, Z;
+  ReportAngle A, B, C;
+  ReportNumber perimeter, semiperimeter, area;
+  std::array<ReportNumber, 3> heights;    ///< to X, Y, Z
+  std::array<ReportNumber, 3> medians;    ///< to X, Y, Z
+  std::array<ReportNumber, 3> bisectors;  ///< of A, B, C
+  std::array<ReportNumber, 3> exradii;    ///< opposite X, Y, Z
+  ReportNumber inradius, circumradius;
+  std::string bySides;   ///< "equilateral", "isosceles" or "scalene"
+  std::string byAngles;  ///< "acute", "right" or "obtuse"
+  friend bool operator==(const ReportTriangle&, const ReportTriangle&) = default;
+};
+
+/// The triangle the window shows: its record after a solved Display.
+struct ShownTriangle {
+  double X = 0, Y = 0, Z = 0, A = 0, B = 0, C = 0;
+};
+
+struct ReportInput {
+  GivenValues given;                   ///< what Display read
+  std::optional<ShownTriangle> shown;  ///< none: the window solved nothing
+  int places = 14;                     ///< the Decimals menu: 4, 8, 12 or 14
+};
+
+struct TriangleReport {
+  std::string why;  ///< how many triangles the values make, and why
+  std::vector<ReportTriangle> triangles;
+  std::optional<int> shown;          ///< which of them the window shows
+  bool consistent = true;            ///< the window's answer fits the true one
+  std::string note;                  ///< when not consistent: what the values really make
+  std::vector<std::string> working;  ///< the window's case, step by step
+  int precisionBits = 0;             ///< the precision the digits were settled at
+};
+
+TriangleReport makeReport(const ReportInput& input);
+
+/// The report as plain text, for people and the clipboard.
+std::string reportText(const TriangleReport& report);
+/// The same as HTML, the triangles side by side.
+std::string reportHtml(const TriangleReport& report);
+
+}  // namespace anglewise

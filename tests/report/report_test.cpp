@@ -1,0 +1,150 @@
+// The report's numbers against an independent reference (mpmath at 1000
+// bits, textbook formulas, see make_reference.py): every double exactly.
+// And the report's judgement of what the window shows, through the window.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+
+#include <nlohmann/json.hpp>
+
+#include "report/triangle_report.h"
+#include "tests/mainwindow/session.h"
+
+namespace anglewise {
+namespace {
+
+using json = nlohmann::json;
+
+double fromHex(const std::string& hex) {
+  return std::strtod(hex.c_str(), nullptr);
+}
+
+const json& reference() {
+  static const json cases = json::parse(std::ifstream(REPORT_REFERENCE));
+  return cases;
+}
+
+// The reference's keys and where the report keeps each value.
+const std::map<std::string, std::function<double(const ReportTriangle&)>>& fields() {
+  static const std::map<std::string, std::function<double(const ReportTriangle&)>> table = {
+      {"X", [](const ReportTriangle& t) { return t.X.value; }},
+      {"Y", [](const ReportTriangle& t) { return t.Y.value; }},
+      {"Z", [](const ReportTriangle& t) { return t.Z.value; }},
+      {"A", [](const ReportTriangle& t) { return t.A.degrees.value; }},
+      {"B", [](const ReportTriangle& t) { return t.B.degrees.value; }},
+      {"C", [](const ReportTriangle& t) { return t.C.degrees.value; }},
+      {"radA", [](const ReportTriangle& t) { return t.A.radians.value; }},
+      {"radB", [](const ReportTriangle& t) { return t.B.radians.value; }},
+      {"radC", [](const ReportTriangle& t) { return t.C.radians.value; }},
+      {"perimeter", [](const ReportTriangle& t) { return t.perimeter.value; }},
+      {"semiperimeter", [](const ReportTriangle& t) { return t.semiperimeter.value; }},
+      {"area", [](const ReportTriangle& t) { return t.area.value; }},
+      {"heightX", [](const ReportTriangle& t) { return t.heights[0].value; }},
+      {"heightY", [](const ReportTriangle& t) { return t.heights[1].value; }},
+      {"heightZ", [](const ReportTriangle& t) { return t.heights[2].value; }},
+      {"medianX", [](const ReportTriangle& t) { return t.medians[0].value; }},
+      {"medianY", [](const ReportTriangle& t) { return t.medians[1].value; }},
+      {"medianZ", [](const ReportTriangle& t) { return t.medians[2].value; }},
+      {"bisectorA", [](const ReportTriangle& t) { return t.bisectors[0].value; }},
+      {"bisectorB", [](const ReportTriangle& t) { return t.bisectors[1].value; }},
+      {"bisectorC", [](const ReportTriangle& t) { return t.bisectors[2].value; }},
+      {"inradius", [](const ReportTriangle& t) { return t.inradius.value; }},
+      {"circumradius", [](const ReportTriangle& t) { return t.circumradius.value; }},
+      {"exradiusX", [](const ReportTriangle& t) { return t.exradii[0].value; }},
+      {"exradiusY", [](const ReportTriangle& t) { return t.exradii[1].value; }},
+      {"exradiusZ", [](const ReportTriangle& t) { return t.exradii[2].value; }},
+  };
+  return table;
+}
+
+TEST(ReportReference, EveryDoubleIsTheNearestToTheTrueValue) {
+  ASSERT_GT(reference().size(), 30u);
+  for (const json& c : reference()) {
+    SCOPED_TRACE(c["name"].get<std::string>());
+    ReportInput input;
+    input.given.oblique = c["oblique"];
+    for (int row = 0; row < 5; ++row) {
+      if (c["given"].contains(kRowNames[row])) {
+        input.given.values[row] = fromHex(c["given"][kRowNames[row]]);
+      }
+    }
+    TriangleReport report = makeReport(input);
+    ASSERT_EQ(report.triangles.size(), c["triangles"].size()) << report.why;
+    for (size_t i = 0; i < report.triangles.size(); ++i) {
+      const json& expected = c["triangles"][i];
+      ASSERT_EQ(expected.size(), fields().size());
+      for (const auto& [key, get] : fields()) {
+        EXPECT_EQ(get(report.triangles[i]), fromHex(expected[key]))
+            << "triangle " << i + 1 << " " << key;
+      }
+    }
+  }
+}
+
+struct WindowCase {
+  const char* name;
+  Actions actions;
+  bool consistent;
+  const char* note;
+  std::optional<int> shown;
+};
+
+class ReportOfTheWindowTest : public testing::TestWithParam<WindowCase> {};
+
+TEST_P(ReportOfTheWindowTest, SaysWhetherTheShownTriangleFits) {
+  auto w = play(GetParam().actions + Actions{{"click", "displaynow"}});
+  TriangleReport report = makeReport(w->window.reportInput());
+  EXPECT_EQ(report.consistent, GetParam().consistent);
+  EXPECT_EQ(report.note, GetParam().note);
+  EXPECT_EQ(report.shown, GetParam().shown);
+}
+
+const Actions kOblique = {{"click", "optOBL"}};
+const Actions kObtuse = {{"click", "over90checked"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, ReportOfTheWindowTest,
+    testing::Values(
+        WindowCase{"ThreeSidesWithObtuseB",
+                   kOblique + given(1, "6") + given(2, "3") + given(3, "4"), false,
+                   "The given values make B obtuse, 117.279612735978 degrees, and the window shows "
+                   "the acute reading 62.720387264022 degrees.",
+                   std::nullopt},
+        WindowCase{"YZBWithObtuseA",
+                   kOblique + given(2, "6") + given(3, "4") + given(5, "26.384329749408"), false,
+                   "The given values make A obtuse, 117.279612735978 degrees, and the window shows "
+                   "the acute reading 62.720387264022 degrees.",
+                   std::nullopt},
+        WindowCase{"XZARefusedThoughItExists",
+                   kOblique + given(1, "10") + given(3, "3") + given(4, "30"), false,
+                   "The window refused these values, yet they make a triangle: X = 10, Y = "
+                   "7.552382125723, Z = 3, A = 30, B = 138.544147078412, C = 11.455852921588.",
+                   std::nullopt},
+        WindowCase{"AmbiguousAcuteShown",
+                   kOblique + given(1, "10") + given(2, "6") + given(4, "30"), true, "", 0},
+        WindowCase{"AmbiguousObtuseShown",
+                   kOblique + given(1, "10") + given(2, "6") + given(4, "30") + kObtuse, true, "",
+                   1},
+        WindowCase{"RightTriangleFits",
+                   Actions{{"click", "opt90D"}} + given(1, "3") + given(2, "4"), true, "", 0},
+        WindowCase{"SidesThatDoNotCloseRefused",
+                   kOblique + given(1, "10") + given(2, "2") + given(3, "3"), true, "",
+                   std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportText, NamesTheShownTriangleAndTheWorking) {
+  auto w = play(kOblique + given(1, "10") + given(2, "6") + given(4, "30") +
+                Actions{{"click", "displaynow"}});
+  std::string text = reportText(makeReport(w->window.reportInput()));
+  EXPECT_NE(text.find("Two triangles: Y = 6 against the height X sin A = 5: two triangles"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Triangle 1 (shown)"), std::string::npos);
+  EXPECT_NE(text.find("B = arcsin(sin(A) * X / Y) = 56.4426902380793"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace anglewise
