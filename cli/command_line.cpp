@@ -15,7 +15,7 @@ constexpr char kDescription[] =
     "2 a usage error; 3 a file or stream could not be read or written.";
 
 constexpr char kSolveOptions[] =
-    "--right, --oblique, --obtuse, --dms, --places, --svg, --json and --report";
+    "--right, --oblique, --obtuse, --dms, --places, --svg, --png, --pdf, --json and --report";
 
 struct Parsed {
   CLI::App app{kDescription, "anglewise-cli"};
@@ -40,6 +40,9 @@ void addSolveOptions(Parsed& p, SolveRequest& request) {
                  "angles are degrees/minutes/seconds text, such as 12d20m44s");
   solve.add_option("--places", p.places, "decimal places of the results: 4, 8, 12 or 14");
   solve.add_option("--svg", request.svgPath, "also write the figure as an SVG file");
+  solve.add_option("--png", request.pngPath, "also write the figure as a PNG image");
+  solve.add_option("--pdf", request.pdfPath,
+                   "also write the report page as PDF: title, figure, results, report, working");
   solve.add_flag("--json", request.json,
                  "print one JSON object: captions, messages, record and the Triangle Report");
   solve.add_flag("--report", request.report,
@@ -59,9 +62,14 @@ std::string sentenceFor(const CLI::ParseError& e, const Parsed& p) {
     return "choose one of --right and --oblique, not both.";
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
-    return std::string(e.what()).rfind("--svg", 0) == 0
-               ? "--svg needs a file name, such as --svg figure.svg."
-               : "--places needs a number of places: 4, 8, 12 or 14.";
+    std::string what = e.what();
+    for (const char* option : {"--svg", "--png", "--pdf"}) {
+      if (what.rfind(option, 0) == 0) {
+        return std::string(option) + " needs a file name, such as " + option + " figure." +
+               (option + 2) + ".";
+      }
+    }
+    return "--places needs a number of places: 4, 8, 12 or 14.";
   }
   const char* where = p.solve->parsed() ? "anglewise-cli solve --help" : "anglewise-cli --help";
   return std::string(e.what()) + " (see " + where + ").";

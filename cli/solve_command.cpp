@@ -8,6 +8,7 @@
 #include "cli/json_writer.h"
 #include "cli/report_json.h"
 #include "cli/window_script.h"
+#include "export/figure_files.h"
 #include "headless/headless_window.h"
 
 namespace anglewise {
@@ -89,16 +90,24 @@ int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
     for (const PrintedValue& line : w.printedValues()) out << line.label << line.caption << '\n';
   }
   if (request.report) out << '\n' << reportText(report);
-  if (!request.svgPath.empty()) {
-    std::ofstream svg(request.svgPath);
-    svg << toSvg(headless.picture.ops());
-    svg.close();
-    if (!svg) {
-      err << "anglewise-cli: could not write " << request.svgPath << ": " << std::strerror(errno)
-          << ".\n";
-      return kExitInputOutput;
-    }
+  // The files asked for; a file that cannot be written is said and ends
+  // the command with the input/output status.
+  const std::vector<FigureOp>& ops = headless.picture.ops();
+  std::pair<const std::string*, std::string> written[] = {
+      {&request.svgPath,
+       request.svgPath.empty() ? "" : writeFigureFile(request.svgPath, ops, FigureFormat::Svg)},
+      {&request.pngPath,
+       request.pngPath.empty() ? "" : writeFigureFile(request.pngPath, ops, FigureFormat::Png)},
+      {&request.pdfPath, request.pdfPath.empty()
+                             ? ""
+                             : writeReportPdf(request.pdfPath, {ops, w.printedValues(), report})}};
+  bool failed = false;
+  for (const auto& [path, error] : written) {
+    if (error.empty()) continue;
+    err << "anglewise-cli: could not write " << *path << ": " << error << ".\n";
+    failed = true;
   }
+  if (failed) return kExitInputOutput;
   return solved ? kExitOk : kExitNotSolved;
 }
 

@@ -13,9 +13,11 @@ struct SolveRequest {
   bool dms = false;
   int places = 12;
   std::map<char, std::string> values;  ///< 'X', 'Y', 'Z', 'A', 'B' to their text
-  std::string svgPath;
-  bool json = false;    ///< one JSON object instead of the page's lines
-  bool report = false;  ///< the Triangle Report after the page's lines
+  std::string svgPath;                 ///< the figure as SVG
+  std::string pngPath;                 ///< the figure as PNG
+  std::string pdfPath;                 ///< the report page as PDF
+  bool json = false;                   ///< one JSON object instead of the page's lines
+  bool report = false;                 ///< the Triangle Report after the page's lines
 };
 
 /// Solves as the window would; results to `out` as on the printed page (or

@@ -1,6 +1,6 @@
 #pragma once
 // A picture box that remembers what was drawn on it since the last full
-// white erase, for tests, the command line and the SVG writer.
+// white erase, for tests, the command line and the figure's files.
 #include <string>
 #include <vector>
 
@@ -32,8 +32,5 @@ class RecordingPictureBox : public PictureBox {
   float scale_;
   std::vector<FigureOp> ops_;
 };
-
-/// The recorded figure as an SVG document of the same strokes.
-std::string toSvg(const std::vector<FigureOp>& ops, float scale = kPictureScale);
 
 }  // namespace anglewise

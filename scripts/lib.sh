@@ -12,7 +12,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format git
   fonts-liberation2 fonts-dejavu-core
-  poppler-utils
+  poppler-utils librsvg2-bin
+  libmpfr-dev libcairo2-dev python3-mpmath
   libxcb-xkb-dev
   xvfb openbox x11-utils xdotool wmctrl python3
 )

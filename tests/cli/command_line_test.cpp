@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <cairo.h>
+
 #include <nlohmann/json.hpp>
 
 #include "tests/fakes/temp_folder.h"
@@ -68,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "anglewise-cli --help)."},
         UsageCase{"UnknownOption", "solve --bogus",
                   "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
-                  "--dms, --places, --svg, --json and --report."},
+                  "--dms, --places, --svg, --png, --pdf, --json and --report."},
         UsageCase{"DoubleEquals", "solve --right X==3",
                   "\"X==3\" has more than one \"=\": write one between name and value, such as "
                   "X=3."},
@@ -109,6 +111,63 @@ TEST(CommandLineTest, SolvedFailedAndUnwritable) {
   EXPECT_EQ(svg.status, 3);
   EXPECT_EQ(svg.err,
             "anglewise-cli: could not write /nonexistent/dir/f.svg: No such file or directory.\n");
+}
+
+TEST(CommandLineTest, JsonHasTheKeysScriptsRelyOn) {
+  CliRun run = cli("solve --oblique X=10 Y=6 A=30 --json");
+  EXPECT_EQ(run.status, 0);
+  nlohmann::json answer = nlohmann::json::parse(run.out);
+  EXPECT_EQ(answer["captions"].size(), 12u);
+  EXPECT_EQ(answer["captions"]["zrad"], " 11.9768788282");
+  EXPECT_TRUE(answer["messages"].empty());
+  EXPECT_EQ(answer["record"]["sideX"], 10);
+  const nlohmann::json& report = answer["report"];
+  ASSERT_EQ(report["triangles"].size(), 2u);
+  EXPECT_EQ(report["shown"], 0);
+  EXPECT_EQ(report["consistent"], true);
+  EXPECT_TRUE(report["note"].is_null());
+  for (const char* key :
+       {"X", "Y", "Z", "A", "B", "C", "perimeter", "semiperimeter", "area", "heights", "medians",
+        "bisectors", "exradii", "inradius", "circumradius", "type"}) {
+    EXPECT_TRUE(report["triangles"][1].contains(key)) << key;
+  }
+  EXPECT_EQ(report["triangles"][1]["bisectors"].size(), 3u);
+  EXPECT_TRUE(report["triangles"][1]["bisectors"].contains("C"));
+  EXPECT_EQ(report["triangles"][1]["type"]["angles"], "obtuse");
+  EXPECT_EQ(report["triangles"][1]["B"], 123.55730976192072);
+}
+
+TEST(CommandLineTest, AShownTriangleThatDoesNotFitIsSaidOnStderr) {
+  CliRun run = cli("solve --oblique X=6 Y=3 Z=4");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "The given values make B obtuse, 117.279612735978 degrees, and the window shows the "
+            "acute reading 62.720387264022 degrees.\n");
+}
+
+// The files as other programs read them: an SVG renderer, cairo's PNG
+// reader, and pdftotext for the report page.
+TEST(CommandLineTest, FigureAndReportFilesAreReadBack) {
+  TempFolder folder;
+  std::string svg = (folder.path() / "f.svg").string(), png = (folder.path() / "f.png").string(),
+              pdf = (folder.path() / "r.pdf").string();
+  CliRun run = cli("solve --right X=3 Y=4 --svg " + svg + " --png " + png + " --pdf " + pdf);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string rendered = (folder.path() / "svg.png").string();
+  EXPECT_EQ(std::system(("rsvg-convert " + svg + " -o " + rendered).c_str()), 0);
+  for (const std::string& image : {png, rendered}) {
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(image.c_str());
+    ASSERT_EQ(cairo_surface_status(surface), CAIRO_STATUS_SUCCESS) << image;
+    EXPECT_GT(cairo_image_surface_get_width(surface), 200) << image;
+    cairo_surface_destroy(surface);
+  }
+  std::string text = (folder.path() / "r.txt").string();
+  ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + text).c_str()), 0);
+  std::string page = slurp(text);
+  for (const char* words : {"Anglewise", "X = 3", "Triangle Report", "Circumradius", "Working",
+                            "Z = sqrt(Y*Y + X*X) = 5"}) {
+    EXPECT_NE(page.find(words), std::string::npos) << words << "\n" << page;
+  }
 }
 
 class ScriptFileTest : public testing::Test {

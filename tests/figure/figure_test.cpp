@@ -122,19 +122,6 @@ TEST_F(FigureTest, RightTriangleSeenAsObliqueGivesLegsAndHalfProduct) {
   EXPECT_EQ(captions.area, " 6");
 }
 
-TEST_F(FigureTest, SvgHasEveryStroke) {
-  Picture1_Click(state, picture, false, captions);
-  std::string svg = toSvg(picture.ops());
-  size_t lines = 0, paths = 0;
-  for (size_t at = svg.find("<line"); at != std::string::npos; at = svg.find("<line", at + 1))
-    ++lines;
-  for (size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1))
-    ++paths;
-  EXPECT_EQ(lines, 18u);
-  EXPECT_EQ(paths, 3u);
-  EXPECT_NE(svg.find("<rect"), std::string::npos);
-}
-
 TEST_F(FigureTest, HugeScaleOverflowsSinglePrecision) {
   state.sideX = 1, state.sideY = -1e40;
   EXPECT_THROW(TriangleDisplay90(state, picture), RuntimeError);

@@ -1,0 +1,36 @@
+#pragma once
+// Files of the figure and of the report page, all drawn by cairo from the
+// figure's recorded strokes: SVG, PNG and PDF. The command line and the
+// window's Save commands both write through here, so both write the same.
+#include <string>
+#include <vector>
+
+#include "figure/printing.h"
+#include "figure/recording_picture_box.h"
+#include "report/triangle_report.h"
+
+namespace anglewise {
+
+enum class FigureFormat { Svg, Png, Pdf };
+
+/// The format a file name asks for by its ending (.svg, .png, .pdf), or SVG.
+FigureFormat formatOfPath(const std::string& path);
+
+/// Writes the figure's strokes (twips, 3072 a side) as a file of `format`;
+/// returns "" or the reason it could not.
+std::string writeFigureFile(const std::string& path, const std::vector<FigureOp>& ops,
+                            FigureFormat format);
+
+/// What the report page shows: the title, the figure, the value lines of
+/// the printed page and the report with its working.
+struct ReportPage {
+  std::vector<FigureOp> figure;
+  PrintedValues values;
+  TriangleReport report;
+};
+
+/// Writes the report page as PDF (A4, as many pages as it needs); returns
+/// "" or the reason it could not.
+std::string writeReportPdf(const std::string& path, const ReportPage& page);
+
+}  // namespace anglewise
