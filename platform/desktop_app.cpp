@@ -19,6 +19,7 @@ std::string applicationFolder() {
 
 DesktopApp::DesktopApp()
     : widget_(std::make_unique<MainWindowWidget>()),
+      picture_(*widget_->picture(), recorded_),
       frame_(widget_.get()),
       saver_(*widget_->picture()),
       dialog_(printer_, widget_.get()),
@@ -26,10 +27,11 @@ DesktopApp::DesktopApp()
       qtPrinter_(printer_),
       devices_{saver_, dialog_, wait_, qtPrinter_},
       model_(std::make_unique<MainWindow>(
-          MainWindowPorts{messages_, beep_, *widget_->picture(), &devices_, &settings_, &frame_})) {
+          MainWindowPorts{messages_, beep_, picture_, &devices_, &settings_, &frame_})) {
   messages_.owner = widget_.get();
   model_->state.programFolder = applicationFolder();
-  bindMainWindow(*widget_, *model_);
+  reports_ = new ReportActions(*widget_, *model_, recorded_);
+  bindMainWindow(*widget_, *model_, [this] { reports_->refresh(); });
   QObject::connect(widget_->menuAction("mnuHelpContents"), &QAction::triggered,
                    [this] { mnuHelpContents_Click(); });
   QObject::connect(widget_->menuAction("mnuHelpAbout"), &QAction::triggered,

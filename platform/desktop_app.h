@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <memory>
 
+#include "figure/tee_picture_box.h"
 #include "help/linux_system_info.h"
 #include "mainwindow/main_window.h"
 #include "platform/main_window_widget.h"
@@ -12,6 +13,7 @@
 #include "platform/qt_printing.h"
 #include "platform/qt_settings.h"
 #include "platform/qt_window_frame.h"
+#include "platform/report_actions.h"
 
 namespace anglewise {
 
@@ -28,6 +30,7 @@ class DesktopApp {
   QPrinter& printer() { return printer_; }
   QtPrintWaitWindow& printWait() { return wait_; }
   QtWindowFrame& frame() { return frame_; }
+  ReportActions& reports() { return *reports_; }
 
   /// frmHelp created and loaded (the help file read, or the message shown).
   std::unique_ptr<HelpWindow> loadHelpWindow();
@@ -42,6 +45,8 @@ class DesktopApp {
   QtMessageBox messages_;
   QtBeep beep_;
   std::unique_ptr<MainWindowWidget> widget_;
+  RecordingPictureBox recorded_;  // the figure's strokes, for its files
+  TeePictureBox picture_;
   QtSettingsStore settings_;
   QtWindowFrame frame_;
   QPrinter printer_;
@@ -52,6 +57,7 @@ class DesktopApp {
   PrintDevices devices_;
   std::unique_ptr<MainWindow> model_;
   LinuxSystemInformation systemInfo_;
+  ReportActions* reports_ = nullptr;  // owned by the main window widget
 };
 
 /// The folder of the running executable, links resolved, ending with "/".

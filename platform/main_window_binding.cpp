@@ -66,9 +66,13 @@ void bindMenuItem(QAction* action, MenuItem& item) {
 
 // A command runs its model handler from its button, its menu action or the
 // picture; a checkable menu action then shows the model's check again.
-void bindCommand(MainWindowWidget& widget, MainWindow& model, const NamedCommand& command) {
+void bindCommand(MainWindowWidget& widget, MainWindow& model, const NamedCommand& command,
+                 const std::function<void()>& after) {
   QString name = QString::fromUtf8(command.name.data(), command.name.size());
-  auto run = [&model, handler = command.handler] { (model.*handler)(); };
+  auto run = [&model, handler = command.handler, after] {
+    (model.*handler)();
+    if (after) after();
+  };
   if (auto* button = widget.control<QToolButton>(name)) {
     QObject::connect(button, &QToolButton::clicked, run);
   } else if (QAction* action = widget.menuAction(name)) {
@@ -95,12 +99,15 @@ struct ControlBinder {
 
 }  // namespace
 
-void bindMainWindow(MainWindowWidget& widget, MainWindow& model) {
+void bindMainWindow(MainWindowWidget& widget, MainWindow& model,
+                    std::function<void()> afterCommand) {
   for (const NamedControl& entry : model.controls()) {
     QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
     std::visit(ControlBinder{widget, name}, entry.control);
   }
-  for (const NamedCommand& command : MainWindow::commands()) bindCommand(widget, model, command);
+  for (const NamedCommand& command : MainWindow::commands()) {
+    bindCommand(widget, model, command, afterCommand);
+  }
   QObject::connect(widget.control<QToolButton>("exitnow"), &QToolButton::clicked,
                    [&widget] { widget.close(); });
 }

@@ -23,7 +23,7 @@ QLabel* panel(QStatusBar* bar, const QString& text, int stretch) {
 
 void installStatusPanels(QStatusBar* bar) {
   bar->setSizeGripEnabled(true);
-  panel(bar, "Status", 1);
+  panel(bar, "Status", 1)->setObjectName("statusText");
   QLabel* numLock = panel(bar, "NUM", 0);
   QLabel* date = panel(bar, "", 0);
   QLabel* time = panel(bar, "", 0);
