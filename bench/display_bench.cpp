@@ -23,6 +23,21 @@ void BM_DisplayOblique(benchmark::State& bench) {
 }
 BENCHMARK(BM_DisplayOblique);
 
+// One Display with the report window open: the report made after it.
+void BM_DisplayAndReport(benchmark::State& bench) {
+  HeadlessWindow w;
+  for (const char* name : {"optOBL", "Check1", "Check2", "Check4"}) w.click(name);
+  w.window.Text1.setText("10");
+  w.window.Text2.setText("6");
+  w.window.Text4.setText("30");
+  for (auto _ : bench) {
+    w.window.displaynow_Click();
+    TriangleReport report = makeReport(w.window.reportInput());
+    benchmark::DoNotOptimize(report.triangles.size());
+  }
+}
+BENCHMARK(BM_DisplayAndReport)->Unit(benchmark::kMicrosecond);
+
 std::string generatedSessions(int count) {
   std::ostringstream out;
   for (int i = 0; i < count; ++i) {
