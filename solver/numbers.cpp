@@ -99,10 +99,12 @@ std::string Str(double value) {
   if (std::isnan(value)) return " NaN";
   if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
   if (value == 0.0) return " 0";
-  // %.14e gives exactly 15 significant digits, correctly rounded.
+  // 14 places in scientific form are exactly 15 significant digits,
+  // correctly rounded (to_chars rounds as printf does, without its cost).
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-  std::string text(buf);
+  auto end =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
+  std::string text(buf, end);
   size_t ePos = text.find('e');
   std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);
   int exponent = std::atoi(text.c_str() + ePos + 1);
@@ -125,12 +127,12 @@ std::string Str(double value) {
 
 double Round(double value, int places) {
   if (!std::isfinite(value)) return value;
-  // glibc's printf rounds the exact binary value half to even; reading the
+  // The exact binary value rounded half to even, as printf rounds it; reading the
   // decimal back gives the double nearest the rounded number.
   char buf[400];
-  std::snprintf(buf, sizeof buf, "%.*f", places, value);
+  auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, places).ptr;
   double rounded = 0.0;
-  std::from_chars(buf, buf + std::char_traits<char>::length(buf), rounded);
+  std::from_chars(buf, end, rounded);
   if (buf[0] == '-' && rounded == 0.0) return -0.0;
   return rounded;
 }
