@@ -1,5 +1,6 @@
 #include "solver/numbers.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -95,38 +96,76 @@ double Val(std::string_view text) {
   return negative ? -value : value;
 }
 
+namespace {
+
+// The 15 significant digits of |value| (trailing zeros dropped) and the
+// decimal exponent of the first. The shortest text that reads back to the
+// double is, when it has 15 digits or fewer, exactly the correctly rounded
+// 15-digit text (15-digit decimals lie too far apart for two to read back
+// to one double), and it costs a fraction of a rounding to 15 places.
+int significantDigits(double magnitude, char* digits, int& count) {
+  char buf[48];
+  char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
+  char* e = std::find(buf, end, 'e');
+  if (e - buf > 16) {  // more than 15 digits: round to 15 places
+    end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14).ptr;
+    e = std::find(buf, end, 'e');
+  }
+  count = 0;
+  for (char* p = buf; p < e; ++p) {
+    if (*p != '.') digits[count++] = *p;
+  }
+  while (count > 1 && digits[count - 1] == '0') --count;
+  int exponent = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+  return exponent;
+}
+
+}  // namespace
+
 std::string Str(double value) {
   if (std::isnan(value)) return " NaN";
   if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
   if (value == 0.0) return " 0";
-  // 14 places in scientific form are exactly 15 significant digits,
-  // correctly rounded (to_chars rounds as printf does, without its cost).
-  char buf[40];
-  auto end =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
-  std::string text(buf, end);
-  size_t ePos = text.find('e');
-  std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);
-  int exponent = std::atoi(text.c_str() + ePos + 1);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-  std::string out = value < 0 ? "-" : " ";
+  char digits[20];
+  int count = 0;
+  int exponent = significantDigits(std::fabs(value), digits, count);
+  std::string out(1, value < 0 ? '-' : ' ');
+  out.reserve(24);
   if (exponent >= 15 || exponent < -4) {
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += digits[0];
+    if (count > 1) out.append(".").append(digits + 1, count - 1);
     char expText[16];
     std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
     return out + expText;
   }
-  if (exponent < 0)
-    return out + "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-  size_t whole = static_cast<size_t>(exponent) + 1;
-  if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
-  return out + digits.substr(0, whole) + "." + digits.substr(whole);
+  if (exponent < 0) {
+    out += '.';
+    out.append(static_cast<size_t>(-exponent - 1), '0');
+    return out.append(digits, count);
+  }
+  int whole = exponent + 1;
+  if (count <= whole) return out.append(digits, count).append(whole - count, '0');
+  return out.append(digits, whole).append(".").append(digits + whole, count - whole);
+}
+
+// How many digits after the point the shortest text of `value` has.
+int shortestDecimals(double value) {
+  char buf[48];
+  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
+  char* e = std::find(buf, end, 'e');
+  int digits = static_cast<int>(std::count_if(buf, e, [](char c) { return c >= '0' && c <= '9'; }));
+  int exponent = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+  return std::max(0, digits - 1 - exponent);
 }
 
 double Round(double value, int places) {
   if (!std::isfinite(value)) return value;
+  // A value whose shortest text has no more decimals than asked for is
+  // already the double nearest its rounding: the decimal nearest it at
+  // that many places lies no farther than that text, which reads back.
+  if (shortestDecimals(value) <= places) return value;
   // The exact binary value rounded half to even, as printf rounds it; reading the
   // decimal back gives the double nearest the rounded number.
   char buf[400];
