@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "cli/batch_command.h"
 #include "cli/script_player.h"
 #include "headless/headless_window.h"
 
@@ -62,6 +63,28 @@ void BM_ScriptSessions(benchmark::State& bench) {
   bench.SetItemsProcessed(bench.iterations() * kSessions);
 }
 BENCHMARK(BM_ScriptSessions)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The batch command over a million generated rows, right and oblique, CSV
+// in memory both ways: rows a second with the twelve results.
+void BM_BatchRows(benchmark::State& bench) {
+  std::ostringstream csv;
+  csv << "id,kind,X,Y,Z,A\n";
+  for (int i = 0; i < bench.range(0); ++i) {
+    if (i % 2) {
+      csv << i << ",oblique," << 5 + i % 7 << "," << 4 + i % 3 << "," << 6 + i % 5 << ",\n";
+    } else {
+      csv << i << ",right," << 3 + i % 11 << "," << 4 + i % 13 << ",,\n";
+    }
+  }
+  const std::string rows = csv.str();
+  for (auto _ : bench) {
+    std::istringstream in(rows);
+    std::ostringstream out, err;
+    benchmark::DoNotOptimize(runBatch(in, "rows", out, err, {}));
+  }
+  bench.SetItemsProcessed(bench.iterations() * bench.range(0));
+}
+BENCHMARK(BM_BatchRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace anglewise

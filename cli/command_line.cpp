@@ -11,6 +11,7 @@ constexpr char kDescription[] =
     "  anglewise-cli solve --right X=3 Y=4\n"
     "  anglewise-cli solve --oblique X=10 Y=6 A=30 --obtuse --svg fig.svg\n"
     "  anglewise-cli script sessions.jsonl > answers.jsonl\n"
+    "  anglewise-cli batch triangles.csv > results.csv\n"
     "Exit status: 0 done; 1 nothing solved (solve) or a session had an error (script);\n"
     "2 a usage error; 3 a file or stream could not be read or written.";
 
@@ -21,6 +22,8 @@ struct Parsed {
   CLI::App app{kDescription, "anglewise-cli"};
   CLI::App* script = nullptr;
   CLI::App* solve = nullptr;
+  CLI::App* batch = nullptr;
+  std::string format = "csv";
   std::string places;
   bool right = false;
   std::vector<std::string> assignments;
@@ -84,8 +87,12 @@ std::string extrasSentence(const Parsed& p) {
     return "script reads one file of sessions, so " + inQuotes(p.script->remaining().front()) +
            " is one too many.";
   }
+  if (p.batch->parsed()) {
+    return "batch takes one CSV file and the options --format and --report, so " +
+           inQuotes(p.batch->remaining().front()) + " is one too many.";
+  }
   return "there is no command " + inQuotes(p.app.remaining().front()) +
-         ": the commands are solve and script (see anglewise-cli --help).";
+         ": the commands are solve, script and batch (see anglewise-cli --help).";
 }
 
 std::string checkSolve(Parsed& p, SolveRequest& request) {
@@ -134,19 +141,29 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   p.solve = p.app.add_subcommand("solve", "solve one triangle and print the twelve results");
   p.solve->allow_extras();
   addSolveOptions(p, invocation.solve);
+  p.batch = p.app.add_subcommand(
+      "batch", "solve every row of a CSV file as the window would, one output row per row");
+  p.batch->add_option("file", invocation.scriptFile, "the CSV file (default: standard input)");
+  p.batch->add_option("--format", p.format, "csv (the default) or jsonl");
+  p.batch->add_flag("--report", invocation.batch.report,
+                    "add the report's consistent, note and derived values");
+  p.batch->allow_extras();
   try {
     p.app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     invocation.command = Invocation::Command::Help;
-    const CLI::App* about = p.solve->parsed() ? p.solve : p.script->parsed() ? p.script : &p.app;
+    const CLI::App* about = p.solve->parsed()    ? p.solve
+                            : p.script->parsed() ? p.script
+                            : p.batch->parsed()  ? p.batch
+                                                 : &p.app;
     invocation.helpText = about->help();
     return invocation;
   } catch (const CLI::ParseError& e) {
     error = sentenceFor(e, p);
     return std::nullopt;
   }
-  bool extras =
-      !p.app.remaining().empty() || !p.solve->remaining().empty() || !p.script->remaining().empty();
+  bool extras = !p.app.remaining().empty() || !p.solve->remaining().empty() ||
+                !p.script->remaining().empty() || !p.batch->remaining().empty();
   if (extras) {
     error = extrasSentence(p);
   } else if (p.solve->parsed()) {
@@ -154,6 +171,12 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
     error = checkSolve(p, invocation.solve);
   } else if (p.script->parsed()) {
     invocation.command = Invocation::Command::Script;
+  } else if (p.batch->parsed()) {
+    invocation.command = Invocation::Command::Batch;
+    invocation.batch.jsonl = p.format == "jsonl";
+    if (p.format != "csv" && p.format != "jsonl") {
+      error = "--format takes csv or jsonl, not \"" + p.format + "\".";
+    }
   } else {
     error =
         "say what to do: anglewise-cli solve --right X=3 Y=4, or anglewise-cli script FILE "

@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_command.h"
 #include "cli/solve_command.h"
 
 namespace anglewise {
 
 /// What the command line asked for.
 struct Invocation {
-  enum class Command { None, Script, Solve, Help } command = Command::None;
-  std::string scriptFile;  ///< empty or "-": standard input
+  enum class Command { None, Script, Solve, Batch, Help } command = Command::None;
+  std::string scriptFile;  ///< script and batch: empty or "-" for standard input
   SolveRequest solve;
+  BatchOptions batch;
   std::string helpText;  ///< with Command::Help: what --help prints
 };
 

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iostream>
 
+#include <unistd.h>
+
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli/script_player.h"
@@ -48,6 +50,22 @@ int runScript(const std::string& file) {
   return flushed(status);
 }
 
+int runBatchFile(const std::string& file, BatchOptions options) {
+  if (file.empty() || file == "-") {
+    return flushed(runBatch(std::cin, "standard input", std::cout, std::cerr, options));
+  }
+  std::error_code ignored;
+  if (std::filesystem::is_directory(file, ignored)) {
+    return fail(file + " is a folder: give a CSV file of triangles.", kExitUsage);
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return fail("cannot read " + file + ": " + reason() + ".", kExitUsage);
+  options.progress = ::isatty(STDERR_FILENO) != 0;
+  int status = runBatch(in, file, std::cout, std::cerr, options);
+  if (options.progress) std::cerr << '\n';
+  return flushed(status);
+}
+
 }  // namespace
 }  // namespace anglewise
 
@@ -62,6 +80,8 @@ int main(int argc, char** argv) {
       return flushed(kExitOk);
     case Invocation::Command::Script:
       return runScript(invocation->scriptFile);
+    case Invocation::Command::Batch:
+      return runBatchFile(invocation->scriptFile, invocation->batch);
     case Invocation::Command::Solve:
       return flushed(runSolve(invocation->solve, std::cout, std::cerr));
     case Invocation::Command::None:

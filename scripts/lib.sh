@@ -13,7 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format git
   fonts-liberation2 fonts-dejavu-core
   poppler-utils librsvg2-bin
-  libmpfr-dev libcairo2-dev python3-mpmath
+  libmpfr-dev libcairo2-dev python3-mpmath libcsv-dev
   libxcb-xkb-dev
   xvfb openbox x11-utils xdotool wmctrl python3
 )

@@ -65,9 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoCommand", "",
                   "say what to do: anglewise-cli solve --right X=3 Y=4, or anglewise-cli script "
                   "FILE (see anglewise-cli --help)."},
-        UsageCase{"UnknownCommand", "frobnicate",
-                  "there is no command \"frobnicate\": the commands are solve and script (see "
-                  "anglewise-cli --help)."},
+        UsageCase{
+            "UnknownCommand", "frobnicate",
+            "there is no command \"frobnicate\": the commands are solve, script and batch (see "
+            "anglewise-cli --help)."},
         UsageCase{"UnknownOption", "solve --bogus",
                   "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
                   "--dms, --places, --svg, --png, --pdf, --json and --report."},
@@ -221,6 +222,75 @@ TEST_F(ScriptFileTest, DeeplyNestedSessionsAreRefusedAndTheRestRun) {
   EXPECT_EQ(answers[3]["error"], "line 4: no clickable control named \"Check9\"");
   EXPECT_EQ(answers[4]["id"], 5);
   EXPECT_TRUE(answers[4]["error"].is_null());
+}
+
+}  // namespace
+}  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// Batch solving through the real binary: CSV as spreadsheets write it.
+class BatchTest : public testing::Test {
+ protected:
+  CliRun batch(const std::string& csv, const std::string& options = "") {
+    std::ofstream(folder.path() / "in.csv", std::ios::binary) << csv;
+    return cli("batch " + options + " " + (folder.path() / "in.csv").string());
+  }
+  TempFolder folder;
+};
+
+TEST_F(BatchTest, EachRowAsTheWindowSolvesItAndBadRowsSayWhy) {
+  CliRun run = batch(
+      "\xEF\xBB\xBFid,kind,X,Y,Z,A,B,obtuse,places\r\n"
+      "legs,right,3,4,,,,,\r\n"
+      "\"obtuse, please\",oblique,10,6,,30,,1,4\r\n"
+      "seven,right,3,4,,,,,7\r\n"
+      ",oblique,\"6\",3,4\r\n"
+      "\"two\nlines\",right,\"3\n4\",4\r\n"
+      "last,oblique,10,2,3\r\n");
+  EXPECT_EQ(run.status, 1);
+  std::istringstream lines(run.out);
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(lines, line);) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 8u) << run.out;  // the header, six rows, one of them two lines long
+  EXPECT_EQ(rows[0],
+            "id,status,xlen,yhei,zrad,adec,adms,bdec,bdms,c90dec,c90dms,theHeight,theWidth,theArea,"
+            "messages\r");
+  EXPECT_EQ(rows[1],
+            "legs,solved, 3, 4, 5, 53.130102354156, 53d 7m 48s .368, 36.869897645844, 36d 52m 11s "
+            ".632, 90, 90d 0m 0s, 4, 3, 6,\r");
+  EXPECT_EQ(rows[2].substr(0, 42), "\"obtuse, please\",solved, 10, 6, 5.3436, 30");
+  EXPECT_EQ(rows[3], "seven,error,,,,,,,,,,,,,\"places must be 4, 8, 12 or 14, not \"\"7\"\"\"\r");
+  EXPECT_EQ(rows[4].substr(0, 16), "4,solved, 6, 3, ");  // no id: the row's number
+  EXPECT_EQ(rows[5], "\"two");
+  EXPECT_NE(rows[6].find("error"), std::string::npos);
+  EXPECT_EQ(rows[7].substr(0, 13), "last,refused,");
+}
+
+TEST_F(BatchTest, JsonLinesAndTheReport) {
+  CliRun run = batch("kind,X,Y,Z\noblique,6,3,4\n", "--format jsonl --report");
+  EXPECT_EQ(run.status, 0);
+  nlohmann::json row = nlohmann::json::parse(run.out);
+  EXPECT_EQ(row["id"], "1");
+  EXPECT_EQ(row["status"], "solved");
+  EXPECT_EQ(row["bdec"], " 62.720387264022");
+  EXPECT_EQ(row["consistent"], "false");
+  EXPECT_EQ(row["area"], "5.332682251925");
+}
+
+TEST_F(BatchTest, UnknownColumnAndUnreadableFileAreUsageErrors) {
+  CliRun unknown = batch("kind,X,Q\nright,3,4\n");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err, "anglewise-cli: unknown column \"Q\" in the header of " +
+                             (folder.path() / "in.csv").string() +
+                             ": the columns are id, kind, X, Y, Z, A, B, obtuse, notation and "
+                             "places.\n");
+  EXPECT_EQ(unknown.out, "");
+  CliRun missing = cli("batch " + (folder.path() / "none.csv").string());
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "anglewise-cli: cannot read " + (folder.path() / "none.csv").string() +
+                             ": No such file or directory.\n");
 }
 
 }  // namespace
