@@ -1,11 +1,49 @@
 // Anglewise, the desktop calculator for plane triangles.
 #include <QApplication>
+#include <cstdio>
+#include <string_view>
+
+#include "anglewise_version.h"
 
 #include "platform/button_icons.h"
 #include "platform/desktop_app.h"
 #include "platform/splash_window.h"
 
+namespace {
+
+// --help and --version answer without a screen, so that the manual page can
+// be made from them and a terminal user gets an answer.
+bool answeredFromTheCommandLine(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "--version") {
+      std::printf("anglewise %s\n", anglewise::kVersion);
+      return true;
+    }
+    if (arg == "--help" || arg == "-h") {
+      std::printf(
+          "Usage: anglewise [OPTION]\n"
+          "Anglewise, a calculator for plane triangles: choose a right or an oblique\n"
+          "triangle, type the known sides and angles, tick them and press Display.\n"
+          "The window solves the triangle, shows every side, angle, height, width and\n"
+          "area, draws it to scale, prints it, and tells the true triangle behind it\n"
+          "in the Triangle Report (Ctrl+R).\n"
+          "\n"
+          "  -h, --help     display this help and exit\n"
+          "  --version      output version information and exit\n"
+          "\n"
+          "The window's placement is kept in ~/.config/Anglewise/Anglewise.ini.\n"
+          "The same solving without a screen: anglewise-cli.\n");
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (answeredFromTheCommandLine(argc, argv)) return 0;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Anglewise");
   QApplication::setWindowIcon(anglewise::windowIcon());

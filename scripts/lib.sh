@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   poppler-utils librsvg2-bin
   libmpfr-dev libcairo2-dev python3-mpmath libcsv-dev
+  dpkg-dev help2man lintian desktop-file-utils appstream
   libxcb-xkb-dev
   xvfb openbox x11-utils xdotool wmctrl python3
 )

@@ -1,0 +1,32 @@
+# `cmake --build build --target package` makes a Debian package whose
+# dependencies dpkg-shlibdeps works out from the binaries.
+set(ANGLEWISE_DOC_DIR share/doc/anglewise)
+install(FILES packaging/copyright DESTINATION ${ANGLEWISE_DOC_DIR})
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+  COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/packaging/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${ANGLEWISE_DOC_DIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME anglewise)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for plane triangles")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Anglewise solves right and oblique plane triangles from the values
+you know, shows every side, angle, height, width and area, draws the
+triangle to scale and prints it. Its Triangle Report shows the true
+triangles behind the given values with every derived value correctly
+rounded. anglewise-cli does the same without a screen, for single
+triangles and whole CSV files.")
+set(CPACK_PACKAGE_CONTACT "Anglewise developers <developers@anglewise.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+include(CPack)
