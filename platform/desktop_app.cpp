@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "platform/about_window.h"
+#include "platform/accessibility.h"
 #include "platform/help_window.h"
 #include "platform/main_window_binding.h"
 #include "ports/program_folder.h"
@@ -31,13 +32,18 @@ DesktopApp::DesktopApp()
   messages_.owner = widget_.get();
   model_->state.programFolder = applicationFolder();
   reports_ = new ReportActions(*widget_, *model_, recorded_);
-  bindMainWindow(*widget_, *model_, [this] { reports_->refresh(); });
+  nameMainWindowControls(*widget_);
+  bindMainWindow(*widget_, *model_, [this] {
+    reports_->refresh();
+    describeFigure(*widget_, *model_);
+  });
   QObject::connect(widget_->menuAction("mnuHelpContents"), &QAction::triggered,
                    [this] { mnuHelpContents_Click(); });
   QObject::connect(widget_->menuAction("mnuHelpAbout"), &QAction::triggered,
                    [this] { mnuHelpAbout_Click(); });
   widget_->aboutToClose = [this] { closing(); };
   model_->Form_Load();
+  describeFigure(*widget_, *model_);
   frame_.fitToScreen();
   widget_->control<QRadioButton>("opt90D")->setFocus();
 }

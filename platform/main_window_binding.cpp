@@ -22,7 +22,9 @@ void bindText(QLineEdit* edit, TextBox& box) {
     edit->setText(text);
   };
   box.observer();
-  QObject::connect(edit, &QLineEdit::textEdited,
+  // Typing, and a screen reader setting the text, both reach the model; the
+  // model's own changes come in with signals blocked.
+  QObject::connect(edit, &QLineEdit::textChanged,
                    [&box](const QString& text) { box.setText(text.toStdString()); });
 }
 
@@ -33,8 +35,10 @@ void bindCheck(QCheckBox* check, CheckBox& box) {
     check->setEnabled(box.Enabled());
   };
   box.observer();
-  QObject::connect(check, &QCheckBox::clicked, [&box](bool) {
-    box.click();
+  // A click, the keyboard and a screen reader's toggle all toggle the box;
+  // the model's own changes come in with signals blocked.
+  QObject::connect(check, &QCheckBox::toggled, [&box](bool checked) {
+    if ((box.Value() == 1) != checked) box.click();
     box.observer();  // the model may have kept or changed the tick
   });
 }
@@ -45,14 +49,17 @@ void bindOption(QRadioButton* radio, OptionButton& option) {
     radio->setChecked(option.Value());
   };
   option.observer();
-  QObject::connect(radio, &QRadioButton::clicked, [&option](bool) {
-    option.select();
+  QObject::connect(radio, &QRadioButton::toggled, [&option](bool checked) {
+    if (checked) option.select();
     option.observer();  // a click on the selected button leaves it selected
   });
 }
 
 void bindLabel(QLabel* label, Label& model) {
-  model.observer = [label, &model] { label->setText(QString::fromStdString(model.Caption())); };
+  model.observer = [label, &model] {
+    label->setText(QString::fromStdString(model.Caption()));
+    label->setAccessibleDescription(label->text());  // what a screen reader reads
+  };
   model.observer();
 }
 

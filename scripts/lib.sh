@@ -17,6 +17,7 @@ PACKAGES=(
   dpkg-dev help2man lintian desktop-file-utils appstream
   libxcb-xkb-dev
   xvfb openbox x11-utils xdotool wmctrl python3
+  dbus at-spi2-core python3-pyatspi
 )
 
 as_root() {
