@@ -69,6 +69,7 @@ AboutWindow::AboutWindow(QWidget* owner, SystemInformation& info)
 
   list_ = new QListWidget(this);
   list_->setObjectName("SYSlist");
+  list_->setAccessibleName("System information");
   list_->setFont(fontOf("Courier New", 7.8, true));
   placeTwips(list_, 120, 3120, 5412, 3120);
   centreOnOwner(this, owner);

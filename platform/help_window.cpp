@@ -143,6 +143,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner) {
   resizeClientTwips(this, 8424, 6480);
   box_ = new QTextBrowser(this);
   box_->setObjectName("RichTextBox1");
+  box_->setAccessibleName("Help text");
   box_->setReadOnly(true);
   placeTwips(box_, 120, 120, 8172, 6252);
   centreOnOwner(this, owner);

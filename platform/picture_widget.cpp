@@ -1,5 +1,6 @@
 #include "platform/picture_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -90,6 +91,17 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   painter.drawLine(0, height() - 1, width() - 1, height() - 1);
   painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
   painter.drawImage(innerRect(), image_);
+}
+
+// Space or Enter on the focused figure does what a click does.
+void PictureWidget::keyPressEvent(QKeyEvent* event) {
+  bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+               event->key() == Qt::Key_Enter;
+  if (press && clicked) {
+    clicked();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

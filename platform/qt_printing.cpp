@@ -49,6 +49,7 @@ GraphicWindow::GraphicWindow(QWidget* owner) : QDialog(owner) {
   resizeClientTwips(this, 3360, 3768);
   picture_ = new QLabel(this);
   picture_->setObjectName("Picture1");
+  picture_->setAccessibleName("Figure being printed");
   picture_->setFrameShape(QFrame::Panel);
   picture_->setFrameShadow(QFrame::Sunken);
   picture_->setAlignment(Qt::AlignCenter);

@@ -52,6 +52,7 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
   version->setAlignment(Qt::AlignCenter);
   QLabel* logo = addLabel(frame, "Image1", QString(), {240, 240, 1200, 1200});
   logo->setPixmap(windowIcon().pixmap(logo->size()));
+  logo->setAccessibleName("Anglewise logo");
   addRule(frame, "Line1", 1680);
   addRule(frame, "Line2", 2880);
   QLabel* about =
