@@ -4,8 +4,10 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace anglewise {
 namespace {
@@ -149,25 +151,68 @@ std::string Str(double value) {
   return out.append(digits, whole).append(".").append(digits + whole, count - whole);
 }
 
-// How many digits after the point the shortest text of `value` has.
-int shortestDecimals(double value) {
-  char buf[48];
-  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
-  char* e = std::find(buf, end, 'e');
-  int digits = static_cast<int>(std::count_if(buf, e, [](char c) { return c >= '0' && c <= '9'; }));
+// |value| times 10^places, rounded half to even on the exact binary value,
+// as a whole number; none where it would not fit in 63 bits. The double is
+// m * 2^e with a 53-bit m, and m * 10^places fits in 128 bits, so the
+// rounding is exact integer arithmetic.
+// 128-bit integers, a compiler extension (GCC and clang) that the exact
+// rounding below needs.
+__extension__ typedef unsigned __int128 Wide;
+
+std::optional<std::uint64_t> scaledRounded(double magnitude, int places) {
+  static constexpr std::uint64_t kPowers[] = {
+      1,           10,           100,           1000,           10000,
+      100000,      1000000,      10000000,      100000000,      1000000000,
+      10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000};
+  if (places < 0 || places > 14) return std::nullopt;
   int exponent = 0;
-  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-  return std::max(0, digits - 1 - exponent);
+  double fraction = std::frexp(magnitude, &exponent);
+  auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  int shift = exponent - 53;  // magnitude = mantissa * 2^shift
+  Wide product = static_cast<Wide>(mantissa) * kPowers[places];
+  if (shift >= 0) {
+    if (shift > 10) return std::nullopt;
+    product <<= shift;
+  } else if (-shift > 100) {
+    return 0;  // the product, below 2^100, is under half a unit
+  } else {
+    int k = -shift;
+    Wide whole = product >> k;
+    Wide rest = product - (whole << k);
+    Wide half = static_cast<Wide>(1) << (k - 1);
+    if (rest > half || (rest == half && (whole & 1) != 0)) ++whole;
+    product = whole;
+  }
+  if (product >> 63) return std::nullopt;
+  return static_cast<std::uint64_t>(product);
 }
 
 double Round(double value, int places) {
   if (!std::isfinite(value)) return value;
-  // A value whose shortest text has no more decimals than asked for is
-  // already the double nearest its rounding: the decimal nearest it at
-  // that many places lies no farther than that text, which reads back.
-  if (shortestDecimals(value) <= places) return value;
-  // The exact binary value rounded half to even, as printf rounds it; reading the
-  // decimal back gives the double nearest the rounded number.
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
+  if (std::optional<std::uint64_t> scaled = scaledRounded(std::fabs(value), places)) {
+    // Both operands are exact doubles, so the quotient is correctly rounded:
+    // the double nearest the rounded decimal, as reading it back gives.
+    double rounded = 0;
+    if (*scaled < (std::uint64_t{1} << 53)) {
+      rounded = static_cast<double>(*scaled) / kPowers[places];
+    } else {
+      char buf[48];
+      char* end = std::to_chars(buf, buf + sizeof buf, *scaled).ptr;
+      std::string text(buf, end);
+      if (places > 0) {
+        if (text.size() <= static_cast<size_t>(places)) {
+          text.insert(0, static_cast<size_t>(places) + 1 - text.size(), '0');
+        }
+        text.insert(text.size() - static_cast<size_t>(places), ".");
+      }
+      std::from_chars(text.data(), text.data() + text.size(), rounded);
+    }
+    return std::signbit(value) ? -rounded : rounded;
+  }
+  // Beyond 63 bits: the exact binary value rounded half to even, as printf
+  // rounds it, read back.
   char buf[400];
   auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, places).ptr;
   double rounded = 0.0;
