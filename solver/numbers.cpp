@@ -132,23 +132,31 @@ std::string Str(double value) {
   char digits[20];
   int count = 0;
   int exponent = significantDigits(std::fabs(value), digits, count);
-  std::string out(1, value < 0 ? '-' : ' ');
-  out.reserve(24);
+  // Built in place and made a string once: most captions fit the string's
+  // own small buffer and need no allocation.
+  char out[48];
+  char* p = out;
+  *p++ = value < 0 ? '-' : ' ';
+  auto put = [&p](const char* from, int n) { p = std::copy(from, from + n, p); };
   if (exponent >= 15 || exponent < -4) {
-    out += digits[0];
-    if (count > 1) out.append(".").append(digits + 1, count - 1);
-    char expText[16];
-    std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    return out + expText;
+    *p++ = digits[0];
+    if (count > 1) *p++ = '.', put(digits + 1, count - 1);
+    p += std::snprintf(p, 16, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+  } else if (exponent < 0) {
+    *p++ = '.';
+    p = std::fill_n(p, -exponent - 1, '0');
+    put(digits, count);
+  } else {
+    int whole = exponent + 1;
+    put(digits, std::min(count, whole));
+    if (count <= whole) {
+      p = std::fill_n(p, whole - count, '0');
+    } else {
+      *p++ = '.';
+      put(digits + whole, count - whole);
+    }
   }
-  if (exponent < 0) {
-    out += '.';
-    out.append(static_cast<size_t>(-exponent - 1), '0');
-    return out.append(digits, count);
-  }
-  int whole = exponent + 1;
-  if (count <= whole) return out.append(digits, count).append(whole - count, '0');
-  return out.append(digits, whole).append(".").append(digits + whole, count - whole);
+  return std::string(out, p);
 }
 
 // |value| times 10^places, rounded half to even on the exact binary value,
