@@ -137,12 +137,12 @@ std::string joinedMessages(const HeadlessWindow& headless) {
   return out;
 }
 
-// One output row: named cells in order.
+// One output row: named cells in order. The names are the program's own
+// texts (string literals and the control table's names), never copied.
 struct OutputRow {
-  std::vector<std::pair<std::string, std::string>> cells;
-  void add(std::string name, std::string value) {
-    cells.emplace_back(std::move(name), std::move(value));
-  }
+  OutputRow() { cells.reserve(24); }
+  std::vector<std::pair<std::string_view, std::string>> cells;
+  void add(std::string_view name, std::string value) { cells.emplace_back(name, std::move(value)); }
 };
 
 void addReport(OutputRow& out, const TriangleReport* report) {
@@ -169,7 +169,7 @@ OutputRow solvedRow(const RowRequest& row, const HeadlessWindow& headless, bool 
   out.add("status", solved ? "solved" : "refused");
   for (const NamedControl& entry : headless.window.controls()) {
     if (auto* label = std::get_if<Label*>(&entry.control)) {
-      out.add(std::string(entry.name), (*label)->Caption());
+      out.add(entry.name, (*label)->Caption());
     }
   }
   out.add("messages", joinedMessages(headless));
@@ -191,14 +191,18 @@ OutputRow errorRow(const std::string& id, const std::string& reason, bool report
   return out;
 }
 
-std::string csvCell(const std::string& cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
-  std::string out = "\"";
+// A cell as CSV: quoted only where it holds a comma, a quote or a line end.
+void appendCsvCell(std::string& out, const std::string& cell) {
+  if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+    out += cell;
+    return;
+  }
+  out += '"';
   for (char c : cell) {
     if (c == '"') out += '"';
     out += c;
   }
-  return out + "\"";
+  out += '"';
 }
 
 class BatchRun {
@@ -286,14 +290,15 @@ class BatchRun {
     } else {
       if (!wroteHeader_) {
         for (size_t i = 0; i < row.cells.size(); ++i) {
-          text_ += (i ? "," : "") + row.cells[i].first;
+          if (i) text_ += ',';
+          text_ += row.cells[i].first;
         }
         text_ += "\r\n";
         wroteHeader_ = true;
       }
       for (size_t i = 0; i < row.cells.size(); ++i) {
         if (i) text_ += ',';
-        text_ += csvCell(row.cells[i].second);
+        appendCsvCell(text_, row.cells[i].second);
       }
       text_ += "\r\n";
       out_ << text_;
