@@ -10,13 +10,18 @@
 namespace anglewise {
 namespace {
 
-// One Display of an oblique triangle on the model, figure included.
-void BM_DisplayOblique(benchmark::State& bench) {
-  HeadlessWindow w;
+// X = 10, Y = 6 and A = 30 ticked on an oblique window, ready for Display.
+void giveObliqueValues(HeadlessWindow& w) {
   for (const char* name : {"optOBL", "Check1", "Check2", "Check4"}) w.click(name);
   w.window.Text1.setText("10");
   w.window.Text2.setText("6");
   w.window.Text4.setText("30");
+}
+
+// One Display of an oblique triangle on the model, figure included.
+void BM_DisplayOblique(benchmark::State& bench) {
+  HeadlessWindow w;
+  giveObliqueValues(w);
   for (auto _ : bench) {
     w.window.displaynow_Click();
     benchmark::DoNotOptimize(w.window.theArea.Caption());
@@ -27,10 +32,7 @@ BENCHMARK(BM_DisplayOblique);
 // One Display with the report window open: the report made after it.
 void BM_DisplayAndReport(benchmark::State& bench) {
   HeadlessWindow w;
-  for (const char* name : {"optOBL", "Check1", "Check2", "Check4"}) w.click(name);
-  w.window.Text1.setText("10");
-  w.window.Text2.setText("6");
-  w.window.Text4.setText("30");
+  giveObliqueValues(w);
   for (auto _ : bench) {
     w.window.displaynow_Click();
     TriangleReport report = makeReport(w.window.reportInput());
