@@ -54,9 +54,9 @@ void obliqueResults(TriangleState& s, FigureCaptions& captions) {
   s.resultArea = (Num(s.sideZ) * s.sideX * Sin(rad(s.angleA)) / 2).value();
   s.resultHeight = s.obliqueHeight;
   s.resultWidth = s.obliqueWidth;
-  captions.setHeightCaption(Str(Round(s.resultHeight, s.decimalPlaces)));
-  captions.setWidthCaption(Str(Round(s.resultWidth, s.decimalPlaces)));
-  captions.setAreaCaption(Str(Round(s.resultArea, s.decimalPlaces)));
+  captions.setHeightCaption(RoundStr(s.resultHeight, s.decimalPlaces));
+  captions.setWidthCaption(RoundStr(s.resultWidth, s.decimalPlaces));
+  captions.setAreaCaption(RoundStr(s.resultArea, s.decimalPlaces));
 }
 
 }  // namespace

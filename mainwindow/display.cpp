@@ -74,8 +74,8 @@ void MainWindow::readAngleBoxesAsDms() {
 // Boxes always get 14 places; the result labels get the chosen places.
 void MainWindow::writeBack(const std::string& angleCDms) {
   const TriangleState& s = state;
-  auto boxText = [](double value) { return Str(Round(value, 14)); };
-  auto result = [&s](double value) { return Str(Round(value, s.decimalPlaces)); };
+  auto boxText = [](double value) { return RoundStr(value, 14); };
+  auto result = [&s](double value) { return RoundStr(value, s.decimalPlaces); };
   Text1.setText(boxText(s.sideX));
   Text2.setText(boxText(s.sideY));
   Text3.setText(boxText(s.sideZ));
@@ -118,7 +118,7 @@ void MainWindow::convertToDecimal(TextBox& box, double& angle, std::string& dms)
   DmsReading reading = readDmsFields(box.Text());
   if (reading.reset) dms = kResetDms;
   angle = reading.degrees;
-  box.setText(Str(Round(angle, 14)));
+  box.setText(RoundStr(angle, 14));
 }
 
 void MainWindow::Option1_Click() {

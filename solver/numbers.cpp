@@ -237,4 +237,39 @@ double roundToWhole(double value) {
   return std::nearbyint(value);
 }
 
+// Round reads back the double nearest the rounded decimal N * 10^-places;
+// when N has 15 significant digits or fewer, that decimal is exactly Str's
+// 15 digits of the double (a decimal of 15 digits or fewer is the correctly
+// rounded 15 digits of the double it reads back to), so Str's text comes
+// straight from N's digits.
+std::string RoundStr(double value, int places) {
+  std::optional<std::uint64_t> scaled;
+  if (std::isfinite(value)) scaled = scaledRounded(std::fabs(value), places);
+  if (!scaled) return Str(Round(value, places));
+  if (*scaled == 0) return " 0";
+  char digits[24];
+  int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, *scaled).ptr - digits);
+  int exponent = count - 1 - places;  // of the first digit
+  while (count > 1 && digits[count - 1] == '0') --count;
+  if (count > 15 || exponent >= 15 || exponent < -4) return Str(Round(value, places));
+  char out[48];
+  char* p = out;
+  *p++ = value < 0 ? '-' : ' ';
+  if (exponent < 0) {
+    *p++ = '.';
+    p = std::fill_n(p, -exponent - 1, '0');
+    p = std::copy(digits, digits + count, p);
+  } else {
+    int whole = exponent + 1;
+    p = std::copy(digits, digits + std::min(count, whole), p);
+    if (count <= whole) {
+      p = std::fill_n(p, whole - count, '0');
+    } else {
+      *p++ = '.';
+      p = std::copy(digits + whole, digits + count, p);
+    }
+  }
+  return std::string(out, p);
+}
+
 }  // namespace anglewise

@@ -20,6 +20,10 @@ std::string Str(double value);
 /// even digit (decided on the exact binary value of the double).
 double Round(double value, int places);
 
+/// Str(Round(value, places)), the text of every caption, made straight from
+/// the rounded decimal where it has 15 significant digits or fewer.
+std::string RoundStr(double value, int places);
+
 /// The largest whole number not above `value`.
 double Int(double value);
 

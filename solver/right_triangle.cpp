@@ -124,7 +124,7 @@ void righttriangle(TriangleState& s, SolverWindow& w) {
     if (s.angleB == 0) s.angleB = (Num(90) - s.angleA).value();
     if (s.angleA == 0) s.angleA = (Num(90) - s.angleB).value();
     s.resultArea = (Num(s.sideY) * s.sideX / 2).value();
-    w.setAreaCaption(Str(Round(s.resultArea, s.decimalPlaces)));
+    w.setAreaCaption(RoundStr(s.resultArea, s.decimalPlaces));
     s.resultHeight = s.sideY;
     s.resultWidth = s.sideX;
     w.beep();

@@ -182,3 +182,28 @@ TEST(RoundTest, AgreesWithPrintfForDoublesOfEverySize) {
 
 }  // namespace
 }  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// Every caption is Str(Round(value, places)); RoundStr makes the same text
+// in one step, over doubles of every size, ties and zeros of both signs.
+TEST(RoundStrTest, IsStrOfRound) {
+  std::mt19937_64 random(12062026);
+  std::uniform_real_distribution<double> unit(-10.0, 10.0);
+  std::uniform_int_distribution<int> scale(-22, 22), places(0, 14);
+  for (int i = 0; i < 300000; ++i) {
+    double value = unit(random) * std::pow(10.0, scale(random));
+    if (i % 3 == 0) value = Round(value, places(random));
+    if (i % 5 == 0) value = std::ldexp(static_cast<double>(random() % 100000), -scale(random) % 21);
+    if (i % 101 == 0) value = 0.0 * value;
+    int p = places(random);
+    ASSERT_EQ(RoundStr(value, p), Str(Round(value, p))) << std::hexfloat << value << " at " << p;
+  }
+  for (double special : {0.5, -0.5, 1e15, 99999999999999.9, 1e-5, 0.000099999, -2.5e-15, 1e300}) {
+    for (int p : {0, 4, 8, 12, 14}) EXPECT_EQ(RoundStr(special, p), Str(Round(special, p)));
+  }
+}
+
+}  // namespace
+}  // namespace anglewise
