@@ -109,7 +109,9 @@ std::string formatDms(double angle) {
     deg = deg + 1;
     min = 0;
   }
-  std::string text = Str(deg) + "d" + Str(min) + "m" + Str(sec) + "s";
+  std::string text;
+  text.reserve(32);
+  text.append(Str(deg)).append("d").append(Str(min)).append("m").append(Str(sec)).append("s");
   if (fracText != " 0") text += fracText;
   return text;
 }

@@ -1,6 +1,7 @@
 #include "solver/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -173,10 +174,12 @@ std::optional<std::uint64_t> scaledRounded(double magnitude, int places) {
       100000,      1000000,      10000000,      100000000,      1000000000,
       10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000};
   if (places < 0 || places > 14) return std::nullopt;
-  int exponent = 0;
-  double fraction = std::frexp(magnitude, &exponent);
-  auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-  int shift = exponent - 53;  // magnitude = mantissa * 2^shift
+  // The double's own bits: magnitude = mantissa * 2^shift exactly.
+  auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  int biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  if (biased != 0) mantissa |= std::uint64_t{1} << 52;
+  int shift = (biased == 0 ? 1 : biased) - 1075;
   Wide product = static_cast<Wide>(mantissa) * kPowers[places];
   if (shift >= 0) {
     if (shift > 10) return std::nullopt;
