@@ -211,12 +211,8 @@ class BatchRun {
            const BatchOptions& options)
       : source_(source), out_(out), err_(err), options_(options) {
     HeadlessWindow probe;
-    for (Label* label : probe.window.resultLabels()) {
-      for (const NamedControl& entry : probe.window.controls()) {
-        if (auto* l = std::get_if<Label*>(&entry.control); l && *l == label) {
-          resultNames_.emplace_back(entry.name);
-        }
-      }
+    for (const NamedControl& entry : probe.window.controls()) {
+      if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);
     }
   }
 

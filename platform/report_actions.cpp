@@ -50,14 +50,11 @@ ReportActions::ReportActions(MainWindowWidget& widget, MainWindow& model,
   }
   status_ = widget_.statusPanels()->findChild<QLabel*>("statusText");
   // The results can be selected with the mouse and copied.
-  for (Label* label : model_.resultLabels()) {
-    for (const NamedControl& entry : model_.controls()) {
-      if (auto* l = std::get_if<Label*>(&entry.control); l && *l == label) {
-        QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
-        if (auto* shown = widget_.control<QLabel>(name)) {
-          shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        }
-      }
+  for (const NamedControl& entry : model_.controls()) {
+    if (!std::holds_alternative<Label*>(entry.control)) continue;
+    QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
+    if (auto* shown = widget_.control<QLabel>(name)) {
+      shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -112,8 +113,31 @@ TEST(RoundToWholeTest, HalfGoesToEven) {
 namespace anglewise {
 namespace {
 
+// Doubles of every size, some with few decimals, binary fractions that are
+// exact halves at some number of places (the ties), and zeros of both signs.
+class AwkwardDoubles {
+ public:
+  explicit AwkwardDoubles(std::uint64_t seed) : random_(seed) {}
+  double next() {
+    ++count_;
+    double value = unit_(random_) * std::pow(10.0, scale_(random_));
+    if (count_ % 3 == 0) value = Round(value, places());
+    if (count_ % 5 == 0)
+      value = std::ldexp(static_cast<double>(random_() % 100000), -scale_(random_) % 21);
+    if (count_ % 101 == 0) value = 0.0 * value;
+    return value;
+  }
+  int places() { return places_(random_); }
+
+ private:
+  std::mt19937_64 random_;
+  std::uniform_real_distribution<double> unit_{-10.0, 10.0};
+  std::uniform_int_distribution<int> scale_{-22, 22}, places_{0, 14};
+  long count_ = 0;
+};
+
 // Str's digits are printf's "%.14e" digits, the classic rule; Str only
-// finds them faster. Checked over doubles of every size, rounded ones too.
+// finds them faster.
 std::string printfDigits(double value) {
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
@@ -143,61 +167,34 @@ std::string strDigits(const std::string& shown) {
 }
 
 TEST(StrTest, DigitsAreThoseOfPrintfForDoublesOfEverySize) {
-  std::mt19937_64 random(20261206);
-  std::uniform_real_distribution<double> unit(1.0, 10.0);
-  std::uniform_int_distribution<int> scale(-30, 30), places(0, 14);
+  AwkwardDoubles doubles(20261206);
   for (int i = 0; i < 200000; ++i) {
-    double value = unit(random) * std::pow(10.0, scale(random));
-    if (i % 2) value = Round(value, places(random));
+    double value = doubles.next();
     if (value == 0) continue;
     ASSERT_EQ(strDigits(Str(value)), printfDigits(value)) << std::hexfloat << value;
   }
 }
 
-}  // namespace
-}  // namespace anglewise
-
-namespace anglewise {
-namespace {
-
 // Round is the exact binary value rounded half to even at `places`, as
-// printf's "%.*f" rounds it, read back; Round only skips the work when the
-// value needs none.
+// printf's "%.*f" rounds it, read back.
 TEST(RoundTest, AgreesWithPrintfForDoublesOfEverySize) {
-  std::mt19937_64 random(61220261);
-  std::uniform_real_distribution<double> unit(-10.0, 10.0);
-  std::uniform_int_distribution<int> scale(-20, 20), places(0, 14);
+  AwkwardDoubles doubles(61220261);
   for (int i = 0; i < 200000; ++i) {
-    double value = unit(random) * std::pow(10.0, scale(random));
-    int p = places(random);
-    if (i % 3 == 0) value = Round(value, places(random));  // values with few decimals
-    // Binary fractions: exact halves at some number of places, the ties.
-    if (i % 5 == 0) value = std::ldexp(static_cast<double>(random() % 100000), -scale(random) % 21);
+    double value = doubles.next();
+    int p = doubles.places();
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.*f", p, value);
-    double expected = std::strtod(buf, nullptr);
-    ASSERT_EQ(Round(value, p), expected) << std::hexfloat << value << " at " << p;
+    ASSERT_EQ(Round(value, p), std::strtod(buf, nullptr)) << std::hexfloat << value << " at " << p;
   }
 }
 
-}  // namespace
-}  // namespace anglewise
-
-namespace anglewise {
-namespace {
-
 // Every caption is Str(Round(value, places)); RoundStr makes the same text
-// in one step, over doubles of every size, ties and zeros of both signs.
+// in one step.
 TEST(RoundStrTest, IsStrOfRound) {
-  std::mt19937_64 random(12062026);
-  std::uniform_real_distribution<double> unit(-10.0, 10.0);
-  std::uniform_int_distribution<int> scale(-22, 22), places(0, 14);
+  AwkwardDoubles doubles(12062026);
   for (int i = 0; i < 300000; ++i) {
-    double value = unit(random) * std::pow(10.0, scale(random));
-    if (i % 3 == 0) value = Round(value, places(random));
-    if (i % 5 == 0) value = std::ldexp(static_cast<double>(random() % 100000), -scale(random) % 21);
-    if (i % 101 == 0) value = 0.0 * value;
-    int p = places(random);
+    double value = doubles.next();
+    int p = doubles.places();
     ASSERT_EQ(RoundStr(value, p), Str(Round(value, p))) << std::hexfloat << value << " at " << p;
   }
   for (double special : {0.5, -0.5, 1e15, 99999999999999.9, 1e-5, 0.000099999, -2.5e-15, 1e300}) {
