@@ -137,72 +137,120 @@ std::string joinedMessages(const HeadlessWindow& headless) {
   return out;
 }
 
-// One output row: named cells in order. The names are the program's own
-// texts (string literals and the control table's names), never copied.
-struct OutputRow {
-  OutputRow() { cells.reserve(24); }
-  std::vector<std::pair<std::string_view, std::string>> cells;
-  void add(std::string_view name, std::string value) { cells.emplace_back(name, std::move(value)); }
+// Writes output rows cell by cell straight into one text buffer, as CSV
+// (with a header row taken from the first row's names) or as JSON lines.
+// The names are the program's own texts (string literals and the control
+// table's names), never copied.
+class RowWriter {
+ public:
+  explicit RowWriter(bool jsonl) : jsonl_(jsonl) {}
+
+  void begin() {
+    if (jsonl_) json_.emplace(row_).beginObject();
+    firstCell_ = true;
+  }
+
+  void cell(std::string_view name, std::string_view value) {
+    if (jsonl_) {
+      json_->key(name).value(value);
+      return;
+    }
+    if (!wroteHeader_) {
+      if (!firstCell_) names_ += ',';
+      names_ += name;
+    }
+    if (!firstCell_) row_ += ',';
+    appendCsvCell(value);
+    firstCell_ = false;
+  }
+
+  /// Finishes the row; rows are handed to `out` in blocks of about 64 KiB.
+  void end(std::ostream& out) {
+    if (jsonl_) {
+      json_->endObject();
+      row_ += '\n';
+    } else {
+      row_ += "\r\n";
+      if (!wroteHeader_) {
+        names_ += "\r\n";
+        row_.insert(0, names_);
+        wroteHeader_ = true;
+      }
+    }
+    if (row_.size() >= kBlock) flush(out);
+  }
+
+  void flush(std::ostream& out) {
+    out << row_;
+    row_.clear();
+  }
+
+ private:
+  static constexpr size_t kBlock = 1 << 16;
+
+  // A cell as CSV: quoted only where it holds a comma, a quote or a line end.
+  void appendCsvCell(std::string_view cell) {
+    auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(cell.begin(), cell.end(), special)) {
+      row_ += cell;
+      return;
+    }
+    row_ += '"';
+    for (char c : cell) {
+      if (c == '"') row_ += '"';
+      row_ += c;
+    }
+    row_ += '"';
+  }
+
+  bool jsonl_;
+  bool wroteHeader_ = false;
+  bool firstCell_ = true;
+  std::string names_;
+  std::string row_;
+  std::optional<JsonWriter> json_;  // one a row: each row is its own object
 };
 
-void addReport(OutputRow& out, const TriangleReport* report) {
+void addReport(RowWriter& out, const TriangleReport* report) {
   const ReportTriangle* t = nullptr;
   if (report && !report->triangles.empty()) {
     t = &report->triangles[static_cast<size_t>(report->shown.value_or(0))];
   }
-  out.add("consistent", report ? (report->consistent ? "true" : "false") : "");
-  out.add("note", report ? report->note : "");
-  auto value = [t](const ReportNumber ReportTriangle::*member) {
-    return t ? (t->*member).text : std::string();
+  out.cell("consistent", report ? (report->consistent ? "true" : "false") : "");
+  out.cell("note", report ? report->note : "");
+  auto value = [t](const ReportNumber ReportTriangle::*member) -> std::string_view {
+    return t ? std::string_view((t->*member).text) : std::string_view();
   };
-  out.add("perimeter", value(&ReportTriangle::perimeter));
-  out.add("area", value(&ReportTriangle::area));
-  out.add("inradius", value(&ReportTriangle::inradius));
-  out.add("circumradius", value(&ReportTriangle::circumradius));
-  out.add("triangles", report ? std::to_string(report->triangles.size()) : "");
+  out.cell("perimeter", value(&ReportTriangle::perimeter));
+  out.cell("area", value(&ReportTriangle::area));
+  out.cell("inradius", value(&ReportTriangle::inradius));
+  out.cell("circumradius", value(&ReportTriangle::circumradius));
+  out.cell("triangles", report ? std::to_string(report->triangles.size()) : "");
 }
 
-OutputRow solvedRow(const RowRequest& row, const HeadlessWindow& headless, bool report) {
-  OutputRow out;
-  bool solved = headless.window.state.triangleSolved == 1;
-  out.add("id", row.id);
-  out.add("status", solved ? "solved" : "refused");
+void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow& headless,
+                    bool report) {
+  out.cell("id", row.id);
+  out.cell("status", headless.window.state.triangleSolved == 1 ? "solved" : "refused");
   for (const NamedControl& entry : headless.window.controls()) {
     if (auto* label = std::get_if<Label*>(&entry.control)) {
-      out.add(entry.name, (*label)->Caption());
+      out.cell(entry.name, (*label)->Caption());
     }
   }
-  out.add("messages", joinedMessages(headless));
+  out.cell("messages", joinedMessages(headless));
   if (report) {
     TriangleReport made = makeReport(headless.window.reportInput());
     addReport(out, &made);
   }
-  return out;
 }
 
-OutputRow errorRow(const std::string& id, const std::string& reason, bool report,
+void writeErrorRow(RowWriter& out, const std::string& id, const std::string& reason, bool report,
                    const std::vector<std::string>& resultNames) {
-  OutputRow out;
-  out.add("id", id);
-  out.add("status", "error");
-  for (const std::string& name : resultNames) out.add(name, "");
-  out.add("messages", reason);
+  out.cell("id", id);
+  out.cell("status", "error");
+  for (const std::string& name : resultNames) out.cell(name, "");
+  out.cell("messages", reason);
   if (report) addReport(out, nullptr);
-  return out;
-}
-
-// A cell as CSV: quoted only where it holds a comma, a quote or a line end.
-void appendCsvCell(std::string& out, const std::string& cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string::npos) {
-    out += cell;
-    return;
-  }
-  out += '"';
-  for (char c : cell) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
 }
 
 class BatchRun {
@@ -229,6 +277,7 @@ class BatchRun {
 
   int finish() {
     if (!header_ && status_ == kExitOk) fail(source_ + " has no header row", kExitUsage);
+    writer_.flush(out_);
     out_.flush();
     if (!out_) fail("could not write the output", kExitInputOutput);
     return status_;
@@ -260,48 +309,20 @@ class BatchRun {
     ++rows_;
     RowRequest request;
     request.id = std::to_string(rows_);
-    OutputRow row;
+    writer_.begin();
     if (std::optional<std::string> error = readRow(columns_, cells_, request)) {
-      row = errorRow(request.id, *error, options_.report, resultNames_);
+      writeErrorRow(writer_, request.id, *error, options_.report, resultNames_);
       if (status_ == kExitOk) status_ = kExitNotSolved;
     } else {
-      HeadlessWindow headless;
+      HeadlessWindow headless(Strokes::Dropped);
       play(headless, request);
-      row = solvedRow(request, headless, options_.report);
+      writeSolvedRow(writer_, request, headless, options_.report);
       if (headless.window.state.triangleSolved != 1 && status_ == kExitOk) {
         status_ = kExitNotSolved;
       }
     }
-    write(row);
+    writer_.end(out_);
     if (options_.progress && rows_ % 100000 == 0) progress();
-  }
-
-  void write(const OutputRow& row) {
-    text_.clear();
-    if (options_.jsonl) {
-      JsonWriter json(text_);
-      json.beginObject();
-      for (const auto& [name, value] : row.cells) json.key(name).value(value);
-      json.endObject();
-    } else {
-      if (!wroteHeader_) {
-        for (size_t i = 0; i < row.cells.size(); ++i) {
-          if (i) text_ += ',';
-          text_ += row.cells[i].first;
-        }
-        text_ += "\r\n";
-        wroteHeader_ = true;
-      }
-      for (size_t i = 0; i < row.cells.size(); ++i) {
-        if (i) text_ += ',';
-        appendCsvCell(text_, row.cells[i].second);
-      }
-      text_ += "\r\n";
-      out_ << text_;
-      return;
-    }
-    text_ += '\n';
-    out_ << text_;
   }
 
   void progress() {
@@ -318,9 +339,8 @@ class BatchRun {
   std::vector<std::string> resultNames_;
   std::vector<Column> columns_;
   std::vector<std::string> cells_;
-  std::string text_;
+  RowWriter writer_{options_.jsonl};
   bool header_ = false;
-  bool wroteHeader_ = false;
   long rows_ = 0;
   int status_ = kExitOk;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();

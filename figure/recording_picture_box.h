@@ -17,10 +17,16 @@ struct FigureOp {
   Rgb colour;
 };
 
+/// Whether a picture box keeps what is drawn on it.
+enum class Strokes { Recorded, Dropped };
+
 /// Records operations; an erase of the whole area starts the list afresh.
+/// One that drops its strokes is a surface of the same size that keeps
+/// nothing, for solving where nobody looks at the figure.
 class RecordingPictureBox : public PictureBox {
  public:
-  explicit RecordingPictureBox(float scale = kPictureScale) : scale_(scale) {}
+  explicit RecordingPictureBox(float scale = kPictureScale, Strokes strokes = Strokes::Recorded)
+      : scale_(scale), records_(strokes == Strokes::Recorded) {}
   float ScaleWidth() const override { return scale_; }
   float ScaleHeight() const override { return scale_; }
   void line(float x1, float y1, float x2, float y2, Rgb colour) override;
@@ -30,6 +36,7 @@ class RecordingPictureBox : public PictureBox {
 
  private:
   float scale_;
+  bool records_;
   std::vector<FigureOp> ops_;
 };
 

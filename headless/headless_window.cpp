@@ -16,7 +16,8 @@ std::string quoted(std::string_view name) {
 
 }  // namespace
 
-HeadlessWindow::HeadlessWindow() : window({messages, beeper, picture, &devices}) {
+HeadlessWindow::HeadlessWindow(Strokes strokes)
+    : picture(kPictureScale, strokes), window({messages, beeper, picture, &devices}) {
   window.state.programFolder = temporaryProgramFolder();
   window.Form_Load();
 }

@@ -31,7 +31,9 @@ struct UserAction {
 /// A fresh main window as the user first sees it, start-up done.
 class HeadlessWindow {
  public:
-  HeadlessWindow();
+  /// `strokes` Dropped: a window whose figure nobody looks at (batch
+  /// solving); it solves, captions and reports exactly the same.
+  explicit HeadlessWindow(Strokes strokes = Strokes::Recorded);
   HeadlessWindow(const HeadlessWindow&) = delete;
   HeadlessWindow& operator=(const HeadlessWindow&) = delete;
 

@@ -4,14 +4,6 @@
 #include <cmath>
 
 namespace anglewise {
-namespace {
-
-Num checked(double result) {
-  if (!std::isfinite(result)) throw RuntimeError(kErrOverflow);
-  return result;
-}
-
-}  // namespace
 
 RuntimeError::RuntimeError(int number)
     : std::runtime_error(errorDescription(number)), number_(number) {}
@@ -38,48 +30,12 @@ std::string errorFoundText(int number) {
          errorDescription(number);
 }
 
-Num operator+(Num a, Num b) {
-  return checked(a.value() + b.value());
-}
-Num operator-(Num a, Num b) {
-  return checked(a.value() - b.value());
-}
-Num operator-(Num a) {
-  return -a.value();
-}
-Num operator*(Num a, Num b) {
-  return checked(a.value() * b.value());
+void throwRuntimeError(int number) {
+  throw RuntimeError(number);
 }
 
-Num operator/(Num a, Num b) {
-  if (b.value() == 0.0) throw RuntimeError(a.value() == 0.0 ? kErrOverflow : kErrDivisionByZero);
-  return checked(a.value() / b.value());
-}
-
-Num Sqr(Num x) {
-  if (x.value() < 0.0) throw RuntimeError(kErrInvalidCall);
-  return std::sqrt(x.value());
-}
-
-Num Atn(Num x) {
-  return std::atan(x.value());
-}
-Num Sin(Num x) {
-  return checked(std::sin(x.value()));
-}
-Num Cos(Num x) {
-  return checked(std::cos(x.value()));
-}
-Num Tan(Num x) {
-  return checked(std::tan(x.value()));
-}
-Num Abs(Num x) {
-  return std::fabs(x.value());
-}
-
-float toSingle(Num x) {
-  if (std::fabs(x.value()) > static_cast<double>(FLT_MAX)) throw RuntimeError(kErrOverflow);
-  return static_cast<float>(x.value());
+void throwDivisionError(Num dividend) {
+  throw RuntimeError(dividend.value() == 0.0 ? kErrOverflow : kErrDivisionByZero);
 }
 
 }  // namespace anglewise

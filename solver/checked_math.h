@@ -4,6 +4,8 @@
 // 5 an invalid argument such as the square root of a negative number.
 // The solvers and the figure write their formulas with `Num` so that every
 // operation is checked in the order it is written.
+#include <cfloat>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -42,18 +44,60 @@ class Num {
   double value_;
 };
 
-Num operator+(Num a, Num b);
-Num operator-(Num a, Num b);
-Num operator-(Num a);
-Num operator*(Num a, Num b);
-Num operator/(Num a, Num b);
-Num Sqr(Num x);
-Num Atn(Num x);
-Num Sin(Num x);
-Num Cos(Num x);
-Num Tan(Num x);
-Num Abs(Num x);
+// The failing paths stay out of line so the arithmetic itself inlines.
+[[noreturn]] void throwRuntimeError(int number);
+[[noreturn]] void throwDivisionError(Num dividend);
+
+namespace checked_detail {
+inline Num finite(double result) {
+  if (!std::isfinite(result)) [[unlikely]]
+    throwRuntimeError(kErrOverflow);
+  return result;
+}
+}  // namespace checked_detail
+
+inline Num operator+(Num a, Num b) {
+  return checked_detail::finite(a.value() + b.value());
+}
+inline Num operator-(Num a, Num b) {
+  return checked_detail::finite(a.value() - b.value());
+}
+inline Num operator-(Num a) {
+  return -a.value();
+}
+inline Num operator*(Num a, Num b) {
+  return checked_detail::finite(a.value() * b.value());
+}
+inline Num operator/(Num a, Num b) {
+  if (b.value() == 0.0) [[unlikely]]
+    throwDivisionError(a);
+  return checked_detail::finite(a.value() / b.value());
+}
+inline Num Sqr(Num x) {
+  if (x.value() < 0.0) [[unlikely]]
+    throwRuntimeError(kErrInvalidCall);
+  return std::sqrt(x.value());
+}
+inline Num Atn(Num x) {
+  return std::atan(x.value());
+}
+inline Num Sin(Num x) {
+  return checked_detail::finite(std::sin(x.value()));
+}
+inline Num Cos(Num x) {
+  return checked_detail::finite(std::cos(x.value()));
+}
+inline Num Tan(Num x) {
+  return checked_detail::finite(std::tan(x.value()));
+}
+inline Num Abs(Num x) {
+  return std::fabs(x.value());
+}
 /// Conversion to single precision, as the picture box takes coordinates.
-float toSingle(Num x);
+inline float toSingle(Num x) {
+  if (std::fabs(x.value()) > static_cast<double>(FLT_MAX)) [[unlikely]]
+    throwRuntimeError(kErrOverflow);
+  return static_cast<float>(x.value());
+}
 
 }  // namespace anglewise
