@@ -1,6 +1,7 @@
 #include "solver/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -126,18 +127,22 @@ int significantDigits(double magnitude, char* digits, int& count) {
 
 }  // namespace
 
-std::string Str(double value) {
-  if (std::isnan(value)) return " NaN";
-  if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
-  if (value == 0.0) return " 0";
-  char digits[20];
-  int count = 0;
-  int exponent = significantDigits(std::fabs(value), digits, count);
-  // Built in place and made a string once: most captions fit the string's
-  // own small buffer and need no allocation.
+namespace {
+
+constexpr auto kPowersOfTen = [] {
+  std::array<std::uint64_t, 16> powers{1};
+  for (size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+  return powers;
+}();
+
+// Str's text of the number whose significant digits are `digits` (no
+// trailing zeros), the first of them standing for 10^exponent. Built in
+// place and made a string once: most captions fit the string's own small
+// buffer and need no allocation.
+std::string decimalText(bool negative, const char* digits, int count, int exponent) {
   char out[48];
   char* p = out;
-  *p++ = value < 0 ? '-' : ' ';
+  *p++ = negative ? '-' : ' ';
   auto put = [&p](const char* from, int n) { p = std::copy(from, from + n, p); };
   if (exponent >= 15 || exponent < -4) {
     *p++ = digits[0];
@@ -160,6 +165,35 @@ std::string Str(double value) {
   return std::string(out, p);
 }
 
+// The decimal digits of `number` with trailing zeros dropped; returns their
+// count and sets `exponent` to the power of ten of the first, given that
+// the last digit of `number` stands for 10^lastExponent.
+int digitsOf(std::uint64_t number, int lastExponent, char* digits, int& exponent) {
+  int count = static_cast<int>(std::to_chars(digits, digits + 24, number).ptr - digits);
+  exponent = count - 1 + lastExponent;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  return count;
+}
+
+}  // namespace
+
+std::string Str(double value) {
+  if (std::isnan(value)) return " NaN";
+  if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
+  if (value == 0.0) return " 0";
+  char digits[24];
+  int count = 0;
+  int exponent = 0;
+  double magnitude = std::fabs(value);
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    // A whole number of 15 digits or fewer is its own shortest text.
+    count = digitsOf(static_cast<std::uint64_t>(magnitude), 0, digits, exponent);
+  } else {
+    exponent = significantDigits(magnitude, digits, count);
+  }
+  return decimalText(value < 0, digits, count, exponent);
+}
+
 // |value| times 10^places, rounded half to even on the exact binary value,
 // as a whole number; none where it would not fit in 63 bits. The double is
 // m * 2^e with a 53-bit m, and m * 10^places fits in 128 bits, so the
@@ -169,10 +203,6 @@ std::string Str(double value) {
 __extension__ typedef unsigned __int128 Wide;
 
 std::optional<std::uint64_t> scaledRounded(double magnitude, int places) {
-  static constexpr std::uint64_t kPowers[] = {
-      1,           10,           100,           1000,           10000,
-      100000,      1000000,      10000000,      100000000,      1000000000,
-      10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000};
   if (places < 0 || places > 14) return std::nullopt;
   // The double's own bits: magnitude = mantissa * 2^shift exactly.
   auto bits = std::bit_cast<std::uint64_t>(magnitude);
@@ -180,7 +210,7 @@ std::optional<std::uint64_t> scaledRounded(double magnitude, int places) {
   std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
   if (biased != 0) mantissa |= std::uint64_t{1} << 52;
   int shift = (biased == 0 ? 1 : biased) - 1075;
-  Wide product = static_cast<Wide>(mantissa) * kPowers[places];
+  Wide product = static_cast<Wide>(mantissa) * kPowersOfTen[static_cast<size_t>(places)];
   if (shift >= 0) {
     if (shift > 10) return std::nullopt;
     product <<= shift;
@@ -240,39 +270,44 @@ double roundToWhole(double value) {
   return std::nearbyint(value);
 }
 
+namespace {
+
+// N * 10^-places rounded to 15 significant digits, as Str rounds the double
+// nearest to it. N is the value rounded, so the value lies within half a
+// unit of N, and so does that nearest double: both round as N does unless
+// N's dropped digits are exactly a tie. Returns the digit count, or 0 for a
+// tie, which the double's own side decides.
+int fifteenDigitsOf(std::uint64_t scaled, int places, char* digits, int& exponent) {
+  int count = static_cast<int>(std::to_chars(digits, digits + 24, scaled).ptr - digits);
+  std::uint64_t unit = kPowersOfTen[static_cast<size_t>(count - 15)];
+  std::uint64_t kept = scaled / unit, rest = scaled % unit, half = unit / 2;
+  if (rest == half) return 0;
+  if (rest > half) ++kept;
+  // A carry to 10^15 adds a digit, and the zeros then drop.
+  return digitsOf(kept, count - 15 - places, digits, exponent);
+}
+
+}  // namespace
+
 // Round reads back the double nearest the rounded decimal N * 10^-places;
 // when N has 15 significant digits or fewer, that decimal is exactly Str's
 // 15 digits of the double (a decimal of 15 digits or fewer is the correctly
 // rounded 15 digits of the double it reads back to), so Str's text comes
-// straight from N's digits.
+// straight from N's digits. Longer N are rounded to 15 digits here unless
+// they end in an exact tie.
 std::string RoundStr(double value, int places) {
   std::optional<std::uint64_t> scaled;
   if (std::isfinite(value)) scaled = scaledRounded(std::fabs(value), places);
   if (!scaled) return Str(Round(value, places));
   if (*scaled == 0) return " 0";
   char digits[24];
-  int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, *scaled).ptr - digits);
-  int exponent = count - 1 - places;  // of the first digit
-  while (count > 1 && digits[count - 1] == '0') --count;
-  if (count > 15 || exponent >= 15 || exponent < -4) return Str(Round(value, places));
-  char out[48];
-  char* p = out;
-  *p++ = value < 0 ? '-' : ' ';
-  if (exponent < 0) {
-    *p++ = '.';
-    p = std::fill_n(p, -exponent - 1, '0');
-    p = std::copy(digits, digits + count, p);
-  } else {
-    int whole = exponent + 1;
-    p = std::copy(digits, digits + std::min(count, whole), p);
-    if (count <= whole) {
-      p = std::fill_n(p, whole - count, '0');
-    } else {
-      *p++ = '.';
-      p = std::copy(digits + whole, digits + count, p);
-    }
+  int exponent = 0;
+  int count = digitsOf(*scaled, -places, digits, exponent);
+  if (count > 15) {
+    count = fifteenDigitsOf(*scaled, places, digits, exponent);
+    if (count == 0) return Str(Round(value, places));
   }
-  return std::string(out, p);
+  return decimalText(value < 0, digits, count, exponent);
 }
 
 }  // namespace anglewise

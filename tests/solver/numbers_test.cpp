@@ -124,6 +124,7 @@ class AwkwardDoubles {
     if (count_ % 3 == 0) value = Round(value, places());
     if (count_ % 5 == 0)
       value = std::ldexp(static_cast<double>(random_() % 100000), -scale_(random_) % 21);
+    if (count_ % 7 == 0) value = std::floor(value);
     if (count_ % 101 == 0) value = 0.0 * value;
     return value;
   }
@@ -199,6 +200,26 @@ TEST(RoundStrTest, IsStrOfRound) {
   }
   for (double special : {0.5, -0.5, 1e15, 99999999999999.9, 1e-5, 0.000099999, -2.5e-15, 1e300}) {
     for (int p : {0, 4, 8, 12, 14}) EXPECT_EQ(RoundStr(special, p), Str(Round(special, p)));
+  }
+}
+
+// Roundings with 16 to 19 digits whose digits past the fifteenth sit on or
+// next to a tie, and runs of nines that carry into a new digit: the double
+// nearest the rounded decimal decides those.
+TEST(RoundStrTest, IsStrOfRoundNextToFifteenDigitTies) {
+  std::mt19937_64 random(6122026);
+  std::uniform_int_distribution<std::uint64_t> fifteen(100000000000000, 999999999999999);
+  const std::string tails[] = {"5", "4", "6", "49", "51", "50", "499", "501", "4999", "5001"};
+  for (int i = 0; i < 40000; ++i) {
+    const std::string& tail = tails[i % 10];
+    std::string digits = (i % 97 ? std::to_string(fifteen(random)) : "999999999999999") + tail;
+    int places = 14 - i % 3;
+    int whole = static_cast<int>(digits.size()) - places;  // the rounding keeps every digit
+    std::string text = digits.substr(0, static_cast<size_t>(whole)) + "." +
+                       digits.substr(static_cast<size_t>(whole));
+    double value = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(RoundStr(value, places), Str(Round(value, places))) << text << " at " << places;
+    ASSERT_EQ(RoundStr(-value, places), Str(Round(-value, places))) << text << " at " << places;
   }
 }
 
