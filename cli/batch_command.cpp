@@ -96,7 +96,7 @@ std::optional<std::string> readRow(const std::vector<Column>& columns,
   return std::nullopt;
 }
 
-// The row as the user would play it on a fresh window.
+// The row as the user would play it on the window.
 void play(HeadlessWindow& headless, const RowRequest& row) {
   MainWindow& w = headless.window;
   (row.oblique ? w.optOBL : w.opt90D).select();
@@ -258,8 +258,7 @@ class BatchRun {
   BatchRun(const std::string& source, std::ostream& out, std::ostream& err,
            const BatchOptions& options)
       : source_(source), out_(out), err_(err), options_(options) {
-    HeadlessWindow probe;
-    for (const NamedControl& entry : probe.window.controls()) {
+    for (const NamedControl& entry : window_.window.controls()) {
       if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);
     }
   }
@@ -314,10 +313,11 @@ class BatchRun {
       writeErrorRow(writer_, request.id, *error, options_.report, resultNames_);
       if (status_ == kExitOk) status_ = kExitNotSolved;
     } else {
-      HeadlessWindow headless(Strokes::Dropped);
-      play(headless, request);
-      writeSolvedRow(writer_, request, headless, options_.report);
-      if (headless.window.state.triangleSolved != 1 && status_ == kExitOk) {
+      // Each row starts from the fresh window, as the user would play it.
+      window_.restart();
+      play(window_, request);
+      writeSolvedRow(writer_, request, window_, options_.report);
+      if (window_.window.state.triangleSolved != 1 && status_ == kExitOk) {
         status_ = kExitNotSolved;
       }
     }
@@ -340,6 +340,7 @@ class BatchRun {
   std::vector<Column> columns_;
   std::vector<std::string> cells_;
   RowWriter writer_{options_.jsonl};
+  HeadlessWindow window_{Strokes::Dropped};
   bool header_ = false;
   long rows_ = 0;
   int status_ = kExitOk;

@@ -20,6 +20,17 @@ HeadlessWindow::HeadlessWindow(Strokes strokes)
     : picture(kPictureScale, strokes), window({messages, beeper, picture, &devices}) {
   window.state.programFolder = temporaryProgramFolder();
   window.Form_Load();
+  fresh_ = window.snapshot();
+  freshPicture_ = picture;
+}
+
+void HeadlessWindow::restart() {
+  window.restore(fresh_);
+  messages.shown.clear();
+  beeper.count = 0;
+  picture = freshPicture_;
+  dialog.cancelNext = false;
+  printer = RecordingPrinter();
 }
 
 void HeadlessWindow::type(std::string_view textBox, const std::string& text) {

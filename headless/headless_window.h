@@ -49,6 +49,9 @@ class HeadlessWindow {
   /// Any of the above by its verb; throws std::invalid_argument (an
   /// UnknownControl for a bad name).
   void apply(const UserAction& action);
+  /// Back to the window as it was made: every control, the working record,
+  /// the figure and the ports' memories. Much cheaper than a new window.
+  void restart();
 
   RecordingMessages messages;
   CountingBeeper beeper;
@@ -59,6 +62,10 @@ class HeadlessWindow {
   RecordingPrinter printer;
   PrintDevices devices{saver, dialog, waitWindow, printer};
   MainWindow window;
+
+ private:
+  WindowSnapshot fresh_;
+  RecordingPictureBox freshPicture_;
 };
 
 }  // namespace anglewise

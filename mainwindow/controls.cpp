@@ -25,6 +25,13 @@ void CheckBox::click() {
   if (enabled_) setValue(1 - value_);
 }
 
+void CheckBox::restore(const Saved& saved) {
+  if (saved == this->saved()) return;
+  value_ = saved.value;
+  enabled_ = saved.enabled;
+  notify();
+}
+
 void CheckBox::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;

@@ -19,10 +19,17 @@ class Observed {
   }
 };
 
+// Each control's `Saved` is all of its state that can change; `restore`
+// takes such a state back without running any handler (the observer hears
+// of it), so a window can return to an earlier state as it was.
+
 class TextBox : public Observed {
  public:
   const std::string& Text() const { return text_; }
   void setText(const std::string& text);
+  using Saved = std::string;
+  Saved saved() const { return text_; }
+  void restore(const Saved& saved) { setText(saved); }
 
  private:
   std::string text_;
@@ -32,6 +39,9 @@ class Label : public Observed {
  public:
   const std::string& Caption() const { return caption_; }
   void setCaption(const std::string& caption);
+  using Saved = std::string;
+  Saved saved() const { return caption_; }
+  void restore(const Saved& saved) { setCaption(saved); }
 
  private:
   std::string caption_;
@@ -47,6 +57,13 @@ class CheckBox : public Observed {
   /// The user's click: an enabled box flips, a disabled one does nothing.
   void click();
   void setEnabled(bool enabled);
+  struct Saved {
+    int value = 0;
+    bool enabled = true;
+    friend bool operator==(const Saved&, const Saved&) = default;
+  };
+  Saved saved() const { return {value_, enabled_}; }
+  void restore(const Saved& saved);
 
  private:
   int value_ = 0;
@@ -61,6 +78,9 @@ class OptionButton : public Observed {
   /// Selects this button and unselects its partner; Click runs only when
   /// it was not selected before.
   void select();
+  using Saved = bool;
+  Saved saved() const { return value_; }
+  void restore(Saved saved) { setValue(saved); }
 
  private:
   void setValue(bool value);
@@ -71,6 +91,9 @@ class MenuItem : public Observed {
  public:
   bool Checked() const { return checked_; }
   void setChecked(bool checked);
+  using Saved = bool;
+  Saved saved() const { return checked_; }
+  void restore(Saved saved) { setChecked(saved); }
 
  private:
   bool checked_ = false;

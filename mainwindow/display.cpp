@@ -1,5 +1,8 @@
 // The Display command and the controls around it: the obtuse-choice
 // enabling, the angle notation switch and the Decimals menu.
+#include <algorithm>
+#include <iterator>
+
 #include "mainwindow/main_window.h"
 #include "solver/dms.h"
 #include "solver/numbers.h"
@@ -96,18 +99,18 @@ void MainWindow::writeBack(const std::string& angleCDms) {
 
 void MainWindow::Over90ONOFF() {
   // Two sides and an angle that does not lie between them: X Y B, Y Z A,
-  // X Y A, X Z B, with every other box clear.
-  static constexpr int kPatterns[4][5] = {
-      {1, 1, 0, 0, 1}, {0, 1, 1, 1, 0}, {1, 1, 0, 1, 0}, {1, 0, 1, 0, 1}};
-  int flag = 0;
-  for (const auto& pattern : kPatterns) {
-    bool match = optOBL.Value();
-    for (Given row : kGivenRows) {
-      match = match && checkBox(row).Value() == pattern[static_cast<int>(row) - 1];
-    }
-    if (match) flag = 1;
+  // X Y A, X Z B, with every other box clear. Rows X to B are bits 4 to 0.
+  static constexpr unsigned kPatterns[] = {0b11001, 0b01110, 0b11010, 0b10101};
+  unsigned ticks = 0;
+  bool plain = true;  // every box holds 0 or 1
+  for (Given row : kGivenRows) {
+    int value = checkBox(row).Value();
+    plain = plain && (value == 0 || value == 1);
+    ticks = ticks << 1 | (value == 1 ? 1u : 0u);
   }
-  over90checked.setEnabled(flag == 1);
+  bool flag = optOBL.Value() && plain &&
+              std::find(std::begin(kPatterns), std::end(kPatterns), ticks) != std::end(kPatterns);
+  over90checked.setEnabled(flag);
 }
 
 void MainWindow::opt90D_Click() {

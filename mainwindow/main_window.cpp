@@ -37,6 +37,9 @@ MainWindow::MainWindow(MainWindowPorts ports)
                 {"mnu4places", &mnu4places},
                 {"mnu8places", &mnu8places},
                 {"mnu12places", &mnu12places}} {
+  for (const NamedControl& c : controls_) {
+    if (Label* const* label = std::get_if<Label*>(&c.control)) resultLabels_.push_back(*label);
+  }
   for (Given row : kGivenRows) checkBox(row).Click = [this] { Over90ONOFF(); };
   over90checked.setEnabled(false);
   opt90D.partner = &optOBL;
@@ -49,14 +52,6 @@ MainWindow::MainWindow(MainWindowPorts ports)
   Option1.Click = [this] { Option1_Click(); };
   Option2.Click = [this] { Option2_Click(); };
   mnu12places.setChecked(true);
-}
-
-std::vector<Label*> MainWindow::resultLabels() const {
-  std::vector<Label*> labels;
-  for (const NamedControl& c : controls_) {
-    if (Label* const* label = std::get_if<Label*>(&c.control)) labels.push_back(*label);
-  }
-  return labels;
 }
 
 PrintedValues MainWindow::printedValues() const {

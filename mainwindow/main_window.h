@@ -43,6 +43,24 @@ struct NamedCommand {
   bool menuItem = false;
 };
 
+/// Everything about the main window that can change: each control's state
+/// in the order of the control table, the working record and what Display
+/// last read.
+class WindowSnapshot {
+ public:
+  friend bool operator==(const WindowSnapshot&, const WindowSnapshot&) = default;
+
+ private:
+  friend class MainWindow;
+  // Kept by kind, each in table order: text boxes' and labels' texts, check
+  // boxes, option buttons' and menu items' flags.
+  std::vector<std::string> texts_;
+  std::vector<CheckBox::Saved> boxes_;
+  std::vector<bool> flags_;
+  TriangleState state_;
+  std::optional<GivenValues> lastRead_;
+};
+
 /// The outside world the main window talks to.
 struct MainWindowPorts {
   MessageBoxPort& messages;
@@ -68,6 +86,13 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   /// The report's input: what Display read, and the triangle shown.
   ReportInput reportInput() const;
 
+  /// All that can change (a member added to the window that can change
+  /// belongs in the control table or the record, or it is not kept here).
+  WindowSnapshot snapshot() const;
+  /// Back to `snapshot` without running any handler; observers hear of
+  /// every control that changes.
+  void restore(const WindowSnapshot& snapshot);
+
   TextBox Text1, Text2, Text3, Text4, Text5;
   CheckBox Check1, Check2, Check3, Check4, Check5, over90checked;
   OptionButton opt90D, optOBL, Option1, Option2;
@@ -88,7 +113,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
     return nullptr;
   }
   /// The result labels, in the order of the printed page.
-  std::vector<Label*> resultLabels() const;
+  const std::vector<Label*>& resultLabels() const { return resultLabels_; }
   /// The printed page's value lines: each result's label text and caption.
   PrintedValues printedValues() const;
   /// The command buttons, the picture and the menu items with handlers.
@@ -160,6 +185,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
 
   MainWindowPorts ports_;
   std::vector<NamedControl> controls_;
+  std::vector<Label*> resultLabels_;  // the labels of controls_, in its order
 };
 
 }  // namespace anglewise

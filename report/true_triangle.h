@@ -23,6 +23,7 @@ struct GivenValues {
   /// "X, Y, Z" for the rows given.
   std::string rowList() const;
   int count() const;
+  friend bool operator==(const GivenValues&, const GivenValues&) = default;
 };
 
 /// A triangle at working precision: sides X, Y, Z; angles A, B, C in

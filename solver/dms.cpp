@@ -1,5 +1,7 @@
 #include "solver/dms.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "solver/numbers.h"
@@ -88,6 +90,22 @@ DmsReading readDmsFields(std::string_view text) {
   return checkedAgainst90(angle);
 }
 
+namespace {
+
+// The shown text of k thousandths of a second, 0 <= k <= 1000: Str of the
+// very product formatDms forms, cut to five characters. Made once, as
+// formatDms would make each.
+std::string_view thousandthsText(int k) {
+  static const auto texts = [] {
+    std::array<std::string, 1001> made;
+    for (int i = 0; i <= 1000; ++i) made[static_cast<size_t>(i)] = Str(i * 0.001).substr(0, 5);
+    return made;
+  }();
+  return texts[static_cast<size_t>(k)];
+}
+
+}  // namespace
+
 std::string formatDms(double angle) {
   double deg = Int(angle);
   double f = angle - deg;
@@ -95,8 +113,15 @@ std::string formatDms(double angle) {
   double secs = (f * 60 - min) * 60;
   double sec = Int(secs);
   double frac = secs - sec;
-  frac = roundToWhole(frac * 1000) * 0.001;
-  std::string fracText = Str(frac).substr(0, 5);
+  double thousandths = roundToWhole(frac * 1000);
+  frac = thousandths * 0.001;
+  char fracBuffer[kStrRoom];
+  std::string_view fracText;
+  if (thousandths >= 0 && thousandths <= 1000) {
+    fracText = thousandthsText(static_cast<int>(thousandths));
+  } else {
+    fracText = std::string_view(fracBuffer, writeStr(frac, fracBuffer)).substr(0, 5);
+  }
   if (Int(frac) == 1) {
     sec = sec + 1;
     fracText = " 0";
@@ -109,11 +134,16 @@ std::string formatDms(double angle) {
     deg = deg + 1;
     min = 0;
   }
-  std::string text;
-  text.reserve(32);
-  text.append(Str(deg)).append("d").append(Str(min)).append("m").append(Str(sec)).append("s");
-  if (fracText != " 0") text += fracText;
-  return text;
+  char out[4 * kStrRoom];
+  char* p = out;
+  p = writeStr(deg, p);
+  *p++ = 'd';
+  p = writeStr(min, p);
+  *p++ = 'm';
+  p = writeStr(sec, p);
+  *p++ = 's';
+  if (fracText != " 0") p = std::copy(fracText.begin(), fracText.end(), p);
+  return std::string(out, p);
 }
 
 }  // namespace anglewise

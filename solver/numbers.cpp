@@ -130,17 +130,15 @@ int significantDigits(double magnitude, char* digits, int& count) {
 namespace {
 
 constexpr auto kPowersOfTen = [] {
-  std::array<std::uint64_t, 16> powers{1};
+  std::array<std::uint64_t, 20> powers{1};
   for (size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
   return powers;
 }();
 
 // Str's text of the number whose significant digits are `digits` (no
-// trailing zeros), the first of them standing for 10^exponent. Built in
-// place and made a string once: most captions fit the string's own small
-// buffer and need no allocation.
-std::string decimalText(bool negative, const char* digits, int count, int exponent) {
-  char out[48];
+// trailing zeros), the first of them standing for 10^exponent, written at
+// `out`; returns its end.
+char* writeDecimal(char* out, bool negative, const char* digits, int count, int exponent) {
   char* p = out;
   *p++ = negative ? '-' : ' ';
   auto put = [&p](const char* from, int n) { p = std::copy(from, from + n, p); };
@@ -162,25 +160,46 @@ std::string decimalText(bool negative, const char* digits, int count, int expone
       put(digits + whole, count - whole);
     }
   }
-  return std::string(out, p);
+  return p;
 }
 
 // The decimal digits of `number` with trailing zeros dropped; returns their
 // count and sets `exponent` to the power of ten of the first, given that
-// the last digit of `number` stands for 10^lastExponent.
+// the last digit of `number` stands for 10^lastExponent. The zeros go
+// first, so round numbers cost few digits.
 int digitsOf(std::uint64_t number, int lastExponent, char* digits, int& exponent) {
-  int count = static_cast<int>(std::to_chars(digits, digits + 24, number).ptr - digits);
-  exponent = count - 1 + lastExponent;
-  while (count > 1 && digits[count - 1] == '0') --count;
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  int zeros = 0;
+  if (number != 0) {
+    while (number % 10000 == 0) number /= 10000, zeros += 4;
+    while (number % 10 == 0) number /= 10, ++zeros;
+  }
+  int count = 1;
+  while (count < 20 && number >= kPowersOfTen[static_cast<size_t>(count)]) ++count;
+  exponent = count + zeros - 1 + lastExponent;
+  char* p = digits + count;
+  for (; number >= 100; number /= 100) {
+    p -= 2;
+    std::copy_n(kPairs + 2 * (number % 100), 2, p);
+  }
+  if (number >= 10) {
+    std::copy_n(kPairs + 2 * number, 2, p - 2);
+  } else {
+    p[-1] = static_cast<char>('0' + number);
+  }
   return count;
 }
 
 }  // namespace
 
-std::string Str(double value) {
-  if (std::isnan(value)) return " NaN";
-  if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
-  if (value == 0.0) return " 0";
+char* writeStr(double value, char* out) {
+  auto literal = [out](std::string_view text) { return std::copy(text.begin(), text.end(), out); };
+  if (std::isnan(value)) return literal(" NaN");
+  if (std::isinf(value)) return literal(value > 0 ? " Infinity" : "-Infinity");
+  if (value == 0.0) return literal(" 0");
   char digits[24];
   int count = 0;
   int exponent = 0;
@@ -191,7 +210,14 @@ std::string Str(double value) {
   } else {
     exponent = significantDigits(magnitude, digits, count);
   }
-  return decimalText(value < 0, digits, count, exponent);
+  return writeDecimal(out, value < 0, digits, count, exponent);
+}
+
+// Built in place and made a string once: most captions fit the string's
+// own small buffer and need no allocation.
+std::string Str(double value) {
+  char out[kStrRoom];
+  return std::string(out, writeStr(value, out));
 }
 
 // |value| times 10^places, rounded half to even on the exact binary value,
@@ -278,7 +304,8 @@ namespace {
 // N's dropped digits are exactly a tie. Returns the digit count, or 0 for a
 // tie, which the double's own side decides.
 int fifteenDigitsOf(std::uint64_t scaled, int places, char* digits, int& exponent) {
-  int count = static_cast<int>(std::to_chars(digits, digits + 24, scaled).ptr - digits);
+  int count = 1;
+  while (count < 20 && scaled >= kPowersOfTen[static_cast<size_t>(count)]) ++count;
   std::uint64_t unit = kPowersOfTen[static_cast<size_t>(count - 15)];
   std::uint64_t kept = scaled / unit, rest = scaled % unit, half = unit / 2;
   if (rest == half) return 0;
@@ -307,7 +334,8 @@ std::string RoundStr(double value, int places) {
     count = fifteenDigitsOf(*scaled, places, digits, exponent);
     if (count == 0) return Str(Round(value, places));
   }
-  return decimalText(value < 0, digits, count, exponent);
+  char out[kStrRoom];
+  return std::string(out, writeDecimal(out, value < 0, digits, count, exponent));
 }
 
 }  // namespace anglewise

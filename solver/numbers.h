@@ -16,6 +16,13 @@ double Val(std::string_view text);
 /// `value` with at most 15 significant digits: " 12", "-13", " .4", " 1E+15".
 std::string Str(double value);
 
+/// Room enough for any text of Str.
+inline constexpr int kStrRoom = 32;
+
+/// Str's text written at `out`, which has kStrRoom characters; returns the
+/// end of the text.
+char* writeStr(double value, char* out);
+
 /// `value` rounded to `places` decimal places, exactly halfway going to the
 /// even digit (decided on the exact binary value of the double).
 double Round(double value, int places);

@@ -47,6 +47,8 @@ struct TriangleState {
 
   std::string programFolder;  ///< the executable's folder, ending with "/"
   std::int32_t printCancelled = 0;
+
+  friend bool operator==(const TriangleState&, const TriangleState&) = default;
 };
 
 }  // namespace anglewise

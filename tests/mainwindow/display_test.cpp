@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "session.h"
 #include "solver/checked_math.h"
 
@@ -161,6 +163,25 @@ TEST(DisplayTest, ObtuseChoiceFollowsTheTicks) {
   EXPECT_TRUE(w->window.over90checked.Enabled());
   w->apply({"click", "opt90D"});
   EXPECT_FALSE(w->window.over90checked.Enabled());
+}
+
+// The obtuse box is offered for exactly the four sets of two sides and an
+// angle not between them, on the oblique kind only; every tick set tried.
+TEST(DisplayTest, ObtuseChoiceIsOfferedForTheFourAmbiguousSetsOnly) {
+  const std::set<std::string> offered = {"XYB", "YZA", "XYA", "XZB"};
+  for (bool oblique : {false, true}) {
+    for (unsigned set = 0; set < 32; ++set) {
+      HeadlessWindow w;
+      if (oblique) w.click("optOBL");
+      std::string rows;
+      for (Given row : kGivenRows) {
+        int index = static_cast<int>(row) - 1;  // X is 0 ... B is 4
+        if (set >> index & 1) w.window.checkBox(row).click(), rows += "XYZAB"[index];
+      }
+      EXPECT_EQ(w.window.over90checked.Enabled(), oblique && offered.count(rows) == 1)
+          << rows << (oblique ? " oblique" : " right");
+    }
+  }
 }
 
 TEST(DisplayTest, ClearEmptiesAndKeepsKindAndNotation) {

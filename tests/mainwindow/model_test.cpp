@@ -124,3 +124,35 @@ TEST(MainWindowDesignTest, MenuBarAsDesigned) {
 
 }  // namespace
 }  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// After any session, restart leaves the window, its figure and its ports
+// exactly as a window just made.
+TEST(MainWindowModelTest, RestartIsAsFreshAsANewWindow) {
+  const Actions oblique = {{"click", "optOBL"}}, display = {{"click", "displaynow"}};
+  const std::vector<Actions> sessions = {
+      given(1, "3") + given(2, "4") + display,
+      oblique + given(1, "10") + given(2, "6") + given(4, "30") +
+          Actions{{"click", "over90checked"}} + display +
+          Actions{{"menu", "mnu4places"}, {"click", "Option2"}},
+      given(1, "3") + given(2, "4") + given(3, "5") + display,  // refused: too many
+      given(1, "1e300") + given(2, "1e300") + display + Actions{{"click", "Printitnow"}},
+      oblique + given(1, "3") + given(2, "4") + given(3, "5") + display +
+          Actions{{"click", "Clearthebaord"}, {"menu", "mnuNone"}}};
+  HeadlessWindow fresh;
+  for (const Actions& session : sessions) {
+    HeadlessWindow w;
+    for (const UserAction& action : session) w.apply(action);
+    w.restart();
+    EXPECT_TRUE(w.window.snapshot() == fresh.window.snapshot());
+    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_EQ(w.beeper.count, 0);
+    EXPECT_EQ(w.picture.ops().size(), fresh.picture.ops().size());
+    EXPECT_TRUE(w.printer.pages.empty());
+  }
+}
+
+}  // namespace
+}  // namespace anglewise

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
+
+#include "solver/numbers.h"
 
 namespace anglewise {
 namespace {
@@ -78,6 +82,37 @@ TEST(DmsRoundTripTest, ReadsBackWithinHalfAThousandthOfASecond) {
     ASSERT_LE(std::fabs(back - angle), kHalfThousandthSecond + 1e-12)
         << "angle " << angle << " written '" << text << "'";
   }
+}
+
+// The text is each part's Str: degrees, minutes and whole seconds, then the
+// first five characters of the thousandths' Str unless that is " 0". Kept
+// here in its plain form against which the fast one is checked.
+std::string partsByStr(double angle) {
+  double deg = Int(angle);
+  double f = angle - deg;
+  double min = Int(f * 60);
+  double secs = (f * 60 - min) * 60;
+  double sec = Int(secs);
+  double frac = roundToWhole((secs - sec) * 1000) * 0.001;
+  std::string fracText = Str(frac).substr(0, 5);
+  if (Int(frac) == 1) sec = sec + 1, fracText = " 0";
+  if (sec == 60) min = min + 1, sec = 0;
+  if (min == 60) deg = deg + 1, min = 0;
+  return Str(deg) + "d" + Str(min) + "m" + Str(sec) + "s" + (fracText == " 0" ? "" : fracText);
+}
+
+TEST(FormatDmsTest, IsTheStrOfEachPartForAnglesOfEverySize) {
+  std::mt19937_64 random(20261206);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  std::uniform_int_distribution<int> scale(-12, 17);
+  for (int i = 0; i < 100000; ++i) {
+    double angle = unit(random) * std::pow(10.0, scale(random));
+    if (i % 4 == 0) angle = std::round(angle * 3600000) / 3600000;  // whole thousandths
+    ASSERT_EQ(formatDms(angle), partsByStr(angle)) << std::hexfloat << angle;
+  }
+  const double kInf = std::numeric_limits<double>::infinity();
+  for (double odd : {std::nan(""), kInf, -kInf, 1e300, -1e-300, 0.0, -0.0})
+    EXPECT_EQ(formatDms(odd), partsByStr(odd)) << odd;
 }
 
 TEST(DmsRoundTripTest, AboveNinetyReadsBackAsZero) {
