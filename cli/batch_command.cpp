@@ -2,6 +2,8 @@
 
 #include <csv.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -190,7 +192,12 @@ class RowWriter {
 
   // A cell as CSV: quoted only where it holds a comma, a quote or a line end.
   void appendCsvCell(std::string_view cell) {
-    auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    static constexpr auto kSpecial = [] {
+      std::array<bool, 256> special{};
+      for (unsigned char c : {',', '"', '\r', '\n'}) special[c] = true;
+      return special;
+    }();
+    auto special = [](char c) { return kSpecial[static_cast<unsigned char>(c)]; };
     if (std::none_of(cell.begin(), cell.end(), special)) {
       row_ += cell;
       return;

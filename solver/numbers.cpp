@@ -135,6 +135,14 @@ constexpr auto kPowersOfTen = [] {
   return powers;
 }();
 
+// How many decimal digits `number` has (1 for 0): the bit length gives the
+// power of ten to within one.
+int decimalLength(std::uint64_t number) {
+  int guess = static_cast<int>((std::bit_width(number) * 1233) >> 12);  // 1233 / 4096 ~ log10(2)
+  return guess + (number >= kPowersOfTen[static_cast<size_t>(guess)] ? 1 : 0) +
+         (number == 0 ? 1 : 0);
+}
+
 // Str's text of the number whose significant digits are `digits` (no
 // trailing zeros), the first of them standing for 10^exponent, written at
 // `out`; returns its end.
@@ -177,16 +185,17 @@ int digitsOf(std::uint64_t number, int lastExponent, char* digits, int& exponent
     while (number % 10000 == 0) number /= 10000, zeros += 4;
     while (number % 10 == 0) number /= 10, ++zeros;
   }
-  int count = 1;
-  while (count < 20 && number >= kPowersOfTen[static_cast<size_t>(count)]) ++count;
+  int count = decimalLength(number);
   exponent = count + zeros - 1 + lastExponent;
   char* p = digits + count;
   for (; number >= 100; number /= 100) {
-    p -= 2;
-    std::copy_n(kPairs + 2 * (number % 100), 2, p);
+    size_t pair = 2 * (number % 100);
+    *--p = kPairs[pair + 1];
+    *--p = kPairs[pair];
   }
   if (number >= 10) {
-    std::copy_n(kPairs + 2 * number, 2, p - 2);
+    p[-1] = kPairs[2 * number + 1];
+    p[-2] = kPairs[2 * number];
   } else {
     p[-1] = static_cast<char>('0' + number);
   }
@@ -304,8 +313,7 @@ namespace {
 // N's dropped digits are exactly a tie. Returns the digit count, or 0 for a
 // tie, which the double's own side decides.
 int fifteenDigitsOf(std::uint64_t scaled, int places, char* digits, int& exponent) {
-  int count = 1;
-  while (count < 20 && scaled >= kPowersOfTen[static_cast<size_t>(count)]) ++count;
+  int count = decimalLength(scaled);
   std::uint64_t unit = kPowersOfTen[static_cast<size_t>(count - 15)];
   std::uint64_t kept = scaled / unit, rest = scaled % unit, half = unit / 2;
   if (rest == half) return 0;

@@ -176,6 +176,16 @@ TEST(StrTest, DigitsAreThoseOfPrintfForDoublesOfEverySize) {
   }
 }
 
+TEST(StrTest, WholeNumbersNextToPowersOfTen) {
+  for (double power = 1; power <= 1e16; power *= 10) {
+    for (double value : {power - 1, power, power + 1, -power}) {
+      if (value == 0) continue;
+      EXPECT_EQ(strDigits(Str(value)), printfDigits(value)) << value;
+      EXPECT_EQ(RoundStr(value, 0), Str(Round(value, 0))) << value;
+    }
+  }
+}
+
 // Round is the exact binary value rounded half to even at `places`, as
 // printf's "%.*f" rounds it, read back.
 TEST(RoundTest, AgreesWithPrintfForDoublesOfEverySize) {
