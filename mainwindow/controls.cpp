@@ -2,13 +2,13 @@
 
 namespace anglewise {
 
-void TextBox::setText(const std::string& text) {
+void TextBox::setText(std::string_view text) {
   if (text == text_) return;
   text_ = text;
   notify();
 }
 
-void Label::setCaption(const std::string& caption) {
+void Label::setCaption(std::string_view caption) {
   if (caption == caption_) return;
   caption_ = caption;
   notify();

@@ -5,6 +5,7 @@
 // Value changes, whether the user or the code changed it.
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace anglewise {
 
@@ -26,7 +27,7 @@ class Observed {
 class TextBox : public Observed {
  public:
   const std::string& Text() const { return text_; }
-  void setText(const std::string& text);
+  void setText(std::string_view text);
   using Saved = std::string;
   Saved saved() const { return text_; }
   void restore(const Saved& saved) { setText(saved); }
@@ -38,7 +39,7 @@ class TextBox : public Observed {
 class Label : public Observed {
  public:
   const std::string& Caption() const { return caption_; }
-  void setCaption(const std::string& caption);
+  void setCaption(std::string_view caption);
   using Saved = std::string;
   Saved saved() const { return caption_; }
   void restore(const Saved& saved) { setCaption(saved); }

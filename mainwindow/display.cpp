@@ -75,26 +75,29 @@ void MainWindow::readAngleBoxesAsDms() {
 }
 
 // Boxes always get 14 places; the result labels get the chosen places.
+// Each text is written into one buffer and copied into its control.
 void MainWindow::writeBack(const std::string& angleCDms) {
   const TriangleState& s = state;
-  auto boxText = [](double value) { return RoundStr(value, 14); };
-  auto result = [&s](double value) { return RoundStr(value, s.decimalPlaces); };
-  Text1.setText(boxText(s.sideX));
-  Text2.setText(boxText(s.sideY));
-  Text3.setText(boxText(s.sideZ));
-  Text4.setText(Option2.Value() ? s.angleADms : boxText(s.angleA));
-  Text5.setText(Option2.Value() ? s.angleBDms : boxText(s.angleB));
-  xlen.setCaption(result(s.sideX));
-  yhei.setCaption(result(s.sideY));
-  zrad.setCaption(result(s.sideZ));
-  adec.setCaption(result(s.angleA));
+  char buffer[kStrRoom];
+  auto text = [&buffer](double value, int places) {
+    return std::string_view(buffer, writeRoundStr(value, places, buffer));
+  };
+  Text1.setText(text(s.sideX, 14));
+  Text2.setText(text(s.sideY, 14));
+  Text3.setText(text(s.sideZ, 14));
+  Text4.setText(Option2.Value() ? std::string_view(s.angleADms) : text(s.angleA, 14));
+  Text5.setText(Option2.Value() ? std::string_view(s.angleBDms) : text(s.angleB, 14));
+  xlen.setCaption(text(s.sideX, s.decimalPlaces));
+  yhei.setCaption(text(s.sideY, s.decimalPlaces));
+  zrad.setCaption(text(s.sideZ, s.decimalPlaces));
+  adec.setCaption(text(s.angleA, s.decimalPlaces));
   adms.setCaption(s.angleADms);
-  bdec.setCaption(result(s.angleB));
+  bdec.setCaption(text(s.angleB, s.decimalPlaces));
   bdms.setCaption(s.angleBDms);
-  c90dec.setCaption(result(s.angleC));
+  c90dec.setCaption(text(s.angleC, s.decimalPlaces));
   c90dms.setCaption(angleCDms);
-  theHeight.setCaption(result(s.resultHeight));
-  theWidth.setCaption(result(s.resultWidth));
+  theHeight.setCaption(text(s.resultHeight, s.decimalPlaces));
+  theWidth.setCaption(text(s.resultWidth, s.decimalPlaces));
 }
 
 void MainWindow::Over90ONOFF() {

@@ -330,20 +330,24 @@ int fifteenDigitsOf(std::uint64_t scaled, int places, char* digits, int& exponen
 // rounded 15 digits of the double it reads back to), so Str's text comes
 // straight from N's digits. Longer N are rounded to 15 digits here unless
 // they end in an exact tie.
-std::string RoundStr(double value, int places) {
+char* writeRoundStr(double value, int places, char* out) {
   std::optional<std::uint64_t> scaled;
   if (std::isfinite(value)) scaled = scaledRounded(std::fabs(value), places);
-  if (!scaled) return Str(Round(value, places));
-  if (*scaled == 0) return " 0";
+  if (!scaled) return writeStr(Round(value, places), out);
+  if (*scaled == 0) return writeStr(0.0, out);
   char digits[24];
   int exponent = 0;
   int count = digitsOf(*scaled, -places, digits, exponent);
   if (count > 15) {
     count = fifteenDigitsOf(*scaled, places, digits, exponent);
-    if (count == 0) return Str(Round(value, places));
+    if (count == 0) return writeStr(Round(value, places), out);
   }
+  return writeDecimal(out, value < 0, digits, count, exponent);
+}
+
+std::string RoundStr(double value, int places) {
   char out[kStrRoom];
-  return std::string(out, writeDecimal(out, value < 0, digits, count, exponent));
+  return std::string(out, writeRoundStr(value, places, out));
 }
 
 }  // namespace anglewise

@@ -31,6 +31,10 @@ double Round(double value, int places);
 /// the rounded decimal where it has 15 significant digits or fewer.
 std::string RoundStr(double value, int places);
 
+/// RoundStr's text written at `out`, which has kStrRoom characters;
+/// returns the end of the text.
+char* writeRoundStr(double value, int places, char* out);
+
 /// The largest whole number not above `value`.
 double Int(double value);
 
