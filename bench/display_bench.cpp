@@ -1,6 +1,9 @@
 // How fast the Display road and the window-script player run.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <sstream>
 
 #include "cli/batch_command.h"
@@ -74,19 +77,58 @@ struct Discarded : std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return written += n, n; }
 };
 
-// The batch command over a million generated rows, right and oblique, read
-// from memory: rows a second with the twelve results.
-void BM_BatchRows(benchmark::State& bench) {
+// Whole-number sides, right and oblique by turns.
+std::string wholeNumberRows(long count) {
   std::ostringstream csv;
   csv << "id,kind,X,Y,Z,A\n";
-  for (int i = 0; i < bench.range(0); ++i) {
+  for (long i = 0; i < count; ++i) {
     if (i % 2) {
       csv << i << ",oblique," << 5 + i % 7 << "," << 4 + i % 3 << "," << 6 + i % 5 << ",\n";
     } else {
       csv << i << ",right," << 3 + i % 11 << "," << 4 + i % 13 << ",,\n";
     }
   }
-  const std::string rows = csv.str();
+  return csv.str();
+}
+
+// Measured sides with decimals, as a survey gives them: legs, a side and
+// an angle, three sides in D/M/S, two sides and an angle with the obtuse
+// box; 4, 8, 12 and 14 places.
+std::string surveyRows(long count) {
+  std::mt19937_64 random(20261206);
+  auto uniform = [&random](double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(random);
+  };
+  std::string csv = "id,kind,X,Y,Z,A,B,obtuse,notation,places\n";
+  char row[160];
+  for (long i = 0; i < count; ++i) {
+    switch (i % 4) {
+      case 0:
+        std::snprintf(row, sizeof row, "%ld,right,%.3f,%.3f,,,,,,\n", i, uniform(1, 500),
+                      uniform(1, 500));
+        break;
+      case 1:
+        std::snprintf(row, sizeof row, "%ld,right,%.3f,,,%.4f,,,,8\n", i, uniform(1, 500),
+                      uniform(1, 89));
+        break;
+      case 2: {
+        double x = uniform(20, 100), y = uniform(20, 100);
+        std::snprintf(row, sizeof row, "%ld,oblique,%.3f,%.3f,%.3f,,,,dms,4\n", i, x, y,
+                      uniform(std::fabs(x - y) + 1, x + y - 1));
+        break;
+      }
+      default:
+        std::snprintf(row, sizeof row, "%ld,oblique,%.2f,%.2f,,%.3f,,1,,14\n", i, uniform(5, 50),
+                      uniform(5, 50), uniform(5, 80));
+    }
+    csv += row;
+  }
+  return csv;
+}
+
+// The batch command over a million generated rows read from memory, its
+// output dropped: rows a second with the twelve results.
+void batchRate(benchmark::State& bench, const std::string& rows) {
   for (auto _ : bench) {
     std::istringstream in(rows);
     Discarded discarded;
@@ -97,7 +139,16 @@ void BM_BatchRows(benchmark::State& bench) {
   }
   bench.SetItemsProcessed(bench.iterations() * bench.range(0));
 }
+
+void BM_BatchRows(benchmark::State& bench) {
+  batchRate(bench, wholeNumberRows(bench.range(0)));
+}
 BENCHMARK(BM_BatchRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_BatchSurveyRows(benchmark::State& bench) {
+  batchRate(bench, surveyRows(bench.range(0)));
+}
+BENCHMARK(BM_BatchSurveyRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace anglewise

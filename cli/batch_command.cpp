@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "cli/exit_status.h"
@@ -24,22 +25,23 @@ constexpr std::pair<const char*, Column> kColumns[] = {
     {"places", Column::Places}};
 constexpr char kColumnList[] = "id, kind, X, Y, Z, A, B, obtuse, notation and places";
 
-// What one row asks for, read and checked before the window sees it.
+// What one row asks for, read and checked before the window sees it. The
+// texts are views of the row's cells.
 struct RowRequest {
-  std::string id;
+  std::string_view id;
   bool oblique = false;
   bool obtuse = false;
   bool dms = false;
   int places = 12;
-  std::array<std::string, 5> values;  ///< X, Y, Z, A, B as typed; "" for none
+  std::array<std::string_view, 5> values;  ///< X, Y, Z, A, B as typed; "" for none
 };
 
-std::string quoted(const std::string& text) {
-  return "\"" + text + "\"";
+std::string quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
 }
 
 // A text box holds one line of printable text.
-bool boxCanHold(const std::string& cell) {
+bool boxCanHold(std::string_view cell) {
   for (unsigned char c : cell) {
     if (c < 0x20 || c == 0x7f) return false;
   }
@@ -47,14 +49,14 @@ bool boxCanHold(const std::string& cell) {
 }
 
 std::optional<std::string> readRow(const std::vector<Column>& columns,
-                                   const std::vector<std::string>& cells, RowRequest& row) {
+                                   std::span<const std::string> cells, RowRequest& row) {
   if (cells.size() > columns.size()) {
     return "the row has " + std::to_string(cells.size()) + " cells for " +
            std::to_string(columns.size()) + " columns";
   }
   bool kindGiven = false;
   for (size_t i = 0; i < cells.size(); ++i) {
-    const std::string& cell = cells[i];
+    std::string_view cell = cells[i];
     switch (columns[i]) {
       case Column::Id:
         if (!cell.empty()) row.id = cell;  // else the row keeps its number
@@ -79,7 +81,7 @@ std::optional<std::string> readRow(const std::vector<Column>& columns,
         break;
       case Column::Places:
         if (cell == "4" || cell == "8" || cell == "12" || cell == "14") {
-          row.places = std::stoi(cell);
+          row.places = cell == "4" ? 4 : cell == "8" ? 8 : cell == "12" ? 12 : 14;
         } else if (!cell.empty()) {
           return "places must be 4, 8, 12 or 14, not " + quoted(cell);
         }
@@ -104,7 +106,7 @@ void play(HeadlessWindow& headless, const RowRequest& row) {
   (row.oblique ? w.optOBL : w.opt90D).select();
   if (row.dms) w.Option2.select();
   for (Given given : kGivenRows) {
-    const std::string& text = row.values[static_cast<size_t>(given) - 1];
+    std::string_view text = row.values[static_cast<size_t>(given) - 1];
     if (text.empty()) continue;
     w.inputBox(given).setText(text);
     w.checkBox(given).click();
@@ -251,7 +253,7 @@ void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow&
   }
 }
 
-void writeErrorRow(RowWriter& out, const std::string& id, const std::string& reason, bool report,
+void writeErrorRow(RowWriter& out, std::string_view id, const std::string& reason, bool report,
                    const std::vector<std::string>& resultNames) {
   out.cell("id", id);
   out.cell("status", "error");
@@ -270,7 +272,11 @@ class BatchRun {
     }
   }
 
-  void field(const char* data, size_t size) { cells_.emplace_back(data, size); }
+  // The cells of the current row; their strings are kept from row to row.
+  void field(const char* data, size_t size) {
+    if (cellCount_ == cells_.size()) cells_.emplace_back();
+    cells_[cellCount_++].assign(data, size);
+  }
 
   void endOfRow() {
     if (!header_) {
@@ -278,7 +284,7 @@ class BatchRun {
     } else if (status_ != kExitUsage) {
       solveRow();
     }
-    cells_.clear();
+    cellCount_ = 0;
   }
 
   int finish() {
@@ -299,7 +305,7 @@ class BatchRun {
  private:
   void readHeader() {
     header_ = true;
-    for (const std::string& name : cells_) {
+    for (const std::string& name : rowCells()) {
       auto known = std::find_if(std::begin(kColumns), std::end(kColumns),
                                 [&](const auto& c) { return name == c.first; });
       if (known == std::end(kColumns)) {
@@ -314,9 +320,10 @@ class BatchRun {
   void solveRow() {
     ++rows_;
     RowRequest request;
-    request.id = std::to_string(rows_);
+    rowNumber_ = std::to_string(rows_);
+    request.id = rowNumber_;
     writer_.begin();
-    if (std::optional<std::string> error = readRow(columns_, cells_, request)) {
+    if (std::optional<std::string> error = readRow(columns_, rowCells(), request)) {
       writeErrorRow(writer_, request.id, *error, options_.report, resultNames_);
       if (status_ == kExitOk) status_ = kExitNotSolved;
     } else {
@@ -345,7 +352,10 @@ class BatchRun {
   BatchOptions options_;
   std::vector<std::string> resultNames_;
   std::vector<Column> columns_;
+  std::span<const std::string> rowCells() const { return {cells_.data(), cellCount_}; }
   std::vector<std::string> cells_;
+  size_t cellCount_ = 0;
+  std::string rowNumber_;
   RowWriter writer_{options_.jsonl};
   HeadlessWindow window_{Strokes::Dropped};
   bool header_ = false;
