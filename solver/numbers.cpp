@@ -81,7 +81,39 @@ std::string leadingNumber(std::string_view text, bool& negative) {
 
 }  // namespace
 
+namespace {
+
+// The common case of box text, such as " 53.130102354156" or "-4": blanks,
+// a sign, then digits with at most one point to the end. Such text is its
+// own leading number; anything else is read the long way.
+std::optional<double> plainDecimal(std::string_view text) {
+  size_t i = text.find_first_not_of(' ');
+  if (i == std::string_view::npos) return std::nullopt;
+  bool negative = text[i] == '-';
+  if (text[i] == '-' || text[i] == '+') ++i;
+  size_t start = i;
+  bool digit = false, point = false;
+  for (; i < text.size(); ++i) {
+    if (isDigit(text[i])) {
+      digit = true;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digit) return std::nullopt;
+  double value = 0.0;
+  auto [end, ec] = std::from_chars(text.data() + start, text.data() + text.size(), value,
+                                   std::chars_format::fixed);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return negative ? -value : value;
+}
+
+}  // namespace
+
 double Val(std::string_view text) {
+  if (std::optional<double> plain = plainDecimal(text)) return *plain;
   bool negative = false;
   std::string number = leadingNumber(text, negative);
   if (number.empty()) return 0.0;

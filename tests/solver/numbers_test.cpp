@@ -137,6 +137,25 @@ class AwkwardDoubles {
   long count_ = 0;
 };
 
+// Plain decimals, as the boxes hold them, read as strtod reads them; with a
+// tab after them they take the long way and must read the same.
+TEST(ValTest, PlainDecimalsReadAsStrtodReadsThem) {
+  std::mt19937_64 random(1206);
+  for (int i = 0; i < 100000; ++i) {
+    std::string digits = std::to_string(random() >> (random() % 64));
+    size_t point = random() % (digits.size() + 2);
+    if (point <= digits.size()) digits.insert(point, ".");
+    std::string text = std::string(i % 3, ' ') +
+                       (i % 5 == 0   ? "-"
+                        : i % 7 == 0 ? "+"
+                                     : "") +
+                       digits;
+    double expected = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(Val(text), expected) << text;
+    ASSERT_EQ(Val(text + "\t"), expected) << text;
+  }
+}
+
 // Str's digits are printf's "%.14e" digits, the classic rule; Str only
 // finds them faster.
 std::string printfDigits(double value) {
