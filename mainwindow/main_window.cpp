@@ -116,34 +116,6 @@ void MainWindow::Picture1_Click() {
   }
 }
 
-namespace {
-
-// The check box and the text box of each input row, X to B.
-constexpr CheckBox MainWindow::*kRowChecks[] = {&MainWindow::Check1, &MainWindow::Check2,
-                                                &MainWindow::Check3, &MainWindow::Check4,
-                                                &MainWindow::Check5};
-constexpr TextBox MainWindow::*kRowTexts[] = {&MainWindow::Text1, &MainWindow::Text2,
-                                              &MainWindow::Text3, &MainWindow::Text4,
-                                              &MainWindow::Text5};
-
-int rowIndex(Given row) {
-  return static_cast<int>(row) - 1;
-}
-
-}  // namespace
-
-CheckBox& MainWindow::checkBox(Given row) {
-  return this->*kRowChecks[rowIndex(row)];
-}
-
-TextBox& MainWindow::inputBox(Given row) {
-  return this->*kRowTexts[rowIndex(row)];
-}
-
-bool MainWindow::ticked(Given row) const {
-  return (this->*kRowChecks[rowIndex(row)]).Value() == 1;
-}
-
 void MainWindow::tick(Given row) {
   checkBox(row).setValue(1);
 }

@@ -188,4 +188,24 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   std::vector<Label*> resultLabels_;  // the labels of controls_, in its order
 };
 
+// The check box and the text box of each input row, X to B.
+inline constexpr CheckBox MainWindow::*kRowChecks[] = {&MainWindow::Check1, &MainWindow::Check2,
+                                                       &MainWindow::Check3, &MainWindow::Check4,
+                                                       &MainWindow::Check5};
+inline constexpr TextBox MainWindow::*kRowTexts[] = {&MainWindow::Text1, &MainWindow::Text2,
+                                                     &MainWindow::Text3, &MainWindow::Text4,
+                                                     &MainWindow::Text5};
+
+inline CheckBox& MainWindow::checkBox(Given row) {
+  return this->*kRowChecks[static_cast<int>(row) - 1];
+}
+
+inline TextBox& MainWindow::inputBox(Given row) {
+  return this->*kRowTexts[static_cast<int>(row) - 1];
+}
+
+inline bool MainWindow::ticked(Given row) const {
+  return (this->*kRowChecks[static_cast<int>(row) - 1]).Value() == 1;
+}
+
 }  // namespace anglewise
