@@ -369,8 +369,11 @@ char* writeRoundStr(double value, int places, char* out) {
   if (*scaled == 0) return writeStr(0.0, out);
   char digits[24];
   int exponent = 0;
-  int count = digitsOf(*scaled, -places, digits, exponent);
-  if (count > 15) {
+  int count = 0;
+  if (decimalLength(*scaled) <= 15) {
+    count = digitsOf(*scaled, -places, digits, exponent);
+  } else {
+    // Dropped digits that are all zeros leave N's own digits, exactly.
     count = fifteenDigitsOf(*scaled, places, digits, exponent);
     if (count == 0) return writeStr(Round(value, places), out);
   }
