@@ -241,10 +241,19 @@ char* writeStr(double value, char* out) {
   if (std::isnan(value)) return literal(" NaN");
   if (std::isinf(value)) return literal(value > 0 ? " Infinity" : "-Infinity");
   if (value == 0.0) return literal(" 0");
+  double magnitude = std::fabs(value);
+  if (magnitude < 1000 && magnitude == static_cast<int>(magnitude)) {
+    // Degrees, minutes and seconds: a few digits, written straight.
+    int whole = static_cast<int>(magnitude);
+    *out++ = value < 0 ? '-' : ' ';
+    if (whole >= 100) *out++ = static_cast<char>('0' + whole / 100);
+    if (whole >= 10) *out++ = static_cast<char>('0' + whole / 10 % 10);
+    *out++ = static_cast<char>('0' + whole % 10);
+    return out;
+  }
   char digits[24];
   int count = 0;
   int exponent = 0;
-  double magnitude = std::fabs(value);
   if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
     // A whole number of 15 digits or fewer is its own shortest text.
     count = digitsOf(static_cast<std::uint64_t>(magnitude), 0, digits, exponent);
