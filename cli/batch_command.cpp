@@ -336,7 +336,7 @@ class BatchRun {
       }
     }
     writer_.end(out_);
-    if (options_.progress && rows_ % 100000 == 0) progress();
+    if (options_.progress && rows_ % options_.progressEvery == 0) progress();
   }
 
   void progress() {

@@ -9,9 +9,10 @@
 namespace anglewise {
 
 struct BatchOptions {
-  bool jsonl = false;     ///< JSON lines instead of CSV
-  bool report = false;    ///< the report's judgement and derived values too
-  bool progress = false;  ///< a progress line on stderr
+  bool jsonl = false;           ///< JSON lines instead of CSV
+  bool report = false;          ///< the report's judgement and derived values too
+  bool progress = false;        ///< a progress line on stderr
+  long progressEvery = 100000;  ///< rows between progress reports
 };
 
 /// Reads CSV from `in` (`source` names it in messages), writes one row per

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <regex>
 #include <sstream>
 
 #include "cli/batch_command.h"
@@ -75,6 +76,29 @@ TEST(BatchRowsTest, EachRowAnswersAsOnAWindowOfItsOwn) {
   // The mix reaches both outcomes often.
   EXPECT_GT(solved, 100);
   EXPECT_GT(refused, 100);
+}
+
+}  // namespace
+}  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// On a terminal the batch says how far it is every so many rows (100,000
+// unless told), on one line that each report overwrites.
+TEST(BatchRowsTest, ProgressLineEverySoManyRows) {
+  std::string csv = "kind,X,Y\n";
+  for (int i = 0; i < 2000; ++i) csv += "right,3,4\n";
+  std::istringstream in(csv);
+  std::ostringstream out, err;
+  BatchOptions options;
+  options.progress = true;
+  options.progressEvery = 1000;
+  EXPECT_EQ(runBatch(in, "rows", out, err, options), 0);
+  std::regex line(
+      "\ranglewise-cli: 1000 rows, [0-9]+ rows a second"
+      "\ranglewise-cli: 2000 rows, [0-9]+ rows a second");
+  EXPECT_TRUE(std::regex_match(err.str(), line)) << err.str();
 }
 
 }  // namespace
