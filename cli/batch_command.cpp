@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/exit_status.h"
-#include "cli/json_writer.h"
+#include "cli/row_writer.h"
 #include "headless/headless_window.h"
 
 namespace anglewise {
@@ -140,85 +140,6 @@ std::string joinedMessages(const HeadlessWindow& headless) {
   }
   return out;
 }
-
-// Writes output rows cell by cell straight into one text buffer, as CSV
-// (with a header row taken from the first row's names) or as JSON lines.
-// The names are the program's own texts (string literals and the control
-// table's names), never copied.
-class RowWriter {
- public:
-  explicit RowWriter(bool jsonl) : jsonl_(jsonl) {}
-
-  void begin() {
-    if (jsonl_) json_.emplace(row_).beginObject();
-    firstCell_ = true;
-  }
-
-  void cell(std::string_view name, std::string_view value) {
-    if (jsonl_) {
-      json_->key(name).value(value);
-      return;
-    }
-    if (!wroteHeader_) {
-      if (!firstCell_) names_ += ',';
-      names_ += name;
-    }
-    if (!firstCell_) row_ += ',';
-    appendCsvCell(value);
-    firstCell_ = false;
-  }
-
-  /// Finishes the row; rows are handed to `out` in blocks of about 64 KiB.
-  void end(std::ostream& out) {
-    if (jsonl_) {
-      json_->endObject();
-      row_ += '\n';
-    } else {
-      row_ += "\r\n";
-      if (!wroteHeader_) {
-        names_ += "\r\n";
-        row_.insert(0, names_);
-        wroteHeader_ = true;
-      }
-    }
-    if (row_.size() >= kBlock) flush(out);
-  }
-
-  void flush(std::ostream& out) {
-    out << row_;
-    row_.clear();
-  }
-
- private:
-  static constexpr size_t kBlock = 1 << 16;
-
-  // A cell as CSV: quoted only where it holds a comma, a quote or a line end.
-  void appendCsvCell(std::string_view cell) {
-    static constexpr auto kSpecial = [] {
-      std::array<bool, 256> special{};
-      for (unsigned char c : {',', '"', '\r', '\n'}) special[c] = true;
-      return special;
-    }();
-    auto special = [](char c) { return kSpecial[static_cast<unsigned char>(c)]; };
-    if (std::none_of(cell.begin(), cell.end(), special)) {
-      row_ += cell;
-      return;
-    }
-    row_ += '"';
-    for (char c : cell) {
-      if (c == '"') row_ += '"';
-      row_ += c;
-    }
-    row_ += '"';
-  }
-
-  bool jsonl_;
-  bool wroteHeader_ = false;
-  bool firstCell_ = true;
-  std::string names_;
-  std::string row_;
-  std::optional<JsonWriter> json_;  // one a row: each row is its own object
-};
 
 void addReport(RowWriter& out, const TriangleReport* report) {
   const ReportTriangle* t = nullptr;
