@@ -28,7 +28,8 @@ char* writeStr(double value, char* out);
 double Round(double value, int places);
 
 /// Str(Round(value, places)), the text of every caption, made straight from
-/// the rounded decimal where it has 15 significant digits or fewer.
+/// the rounded decimal's digits; only a rounding beyond 63 bits, or one
+/// that ends in an exact tie at the fifteenth digit, goes through Round.
 std::string RoundStr(double value, int places);
 
 /// RoundStr's text written at `out`, which has kStrRoom characters;
