@@ -7,11 +7,11 @@
 
 #include "help/rich_document.h"
 #include "ports/ports.h"
+#include "ports/program_folder.h"
 #include "solver/triangle_state.h"
 
 namespace anglewise {
 
-inline constexpr char kHelpFileName[] = "helpanglewise.rtf";
 inline constexpr char kHelpMissingTitle[] = "File not found ";
 inline constexpr char kHelpMissingText[] =
     "Invalid Help File !\r\rHelp file should be in the folder Oakdale. ";

@@ -20,6 +20,9 @@ void MainWindow::displayit() {
   if (opt90D.Value() && checkedCount > 2) tomany();
   if (s.inputError == 1) {
     s.inputError = 0;
+    lastRefusal = opt90D.Value() && Check4.Value() == 1 && Check5.Value() == 1
+                      ? DisplayRefusal::BothAngles
+                      : DisplayRefusal::TooManyTicks;
     return;
   }
   for (Given row : kGivenRows) {
@@ -27,8 +30,10 @@ void MainWindow::displayit() {
   }
   if (Val(Text1.Text()) == 0 && Val(Text2.Text()) == 0 && Val(Text3.Text()) == 0) {
     wronginputs();
+    lastRefusal = DisplayRefusal::NoSide;
     return;
   }
+  lastRefusal = DisplayRefusal::None;
   s.resultsShown = 1;
   s.triangleSolved = 0;
   s.angleA = s.angleB = s.angleC = 0;

@@ -43,6 +43,9 @@ struct NamedCommand {
   bool menuItem = false;
 };
 
+/// Why the last Display stopped before reading any value, if it did.
+enum class DisplayRefusal { None, BothAngles, TooManyTicks, NoSide };
+
 /// Everything about the main window that can change: each control's state
 /// in the order of the control table, the working record and what Display
 /// last read.
@@ -59,6 +62,7 @@ class WindowSnapshot {
   std::vector<bool> flags_;
   TriangleState state_;
   std::optional<GivenValues> lastRead_;
+  DisplayRefusal lastRefusal_ = DisplayRefusal::None;
 };
 
 /// The outside world the main window talks to.
@@ -83,6 +87,9 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   /// values and the obtuse choice. None before a Display read any, and
   /// after Clear.
   std::optional<GivenValues> lastRead;
+  /// Whether the last Display was refused before reading, and why; None
+  /// after one that read its values, and after Clear.
+  DisplayRefusal lastRefusal = DisplayRefusal::None;
   /// The report's input: what Display read, and the triangle shown.
   ReportInput reportInput() const;
 
@@ -139,6 +146,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void mnu12places_Click() { chooseDecimals(mnu12places, 12); }
   void Clearthebaord_Click() {
     lastRead.reset();
+    lastRefusal = DisplayRefusal::None;
     clearall();
   }
   void Printitnow_Click() { FilePrint(); }
@@ -180,6 +188,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void chooseDecimals(MenuItem& item, int places);
   void readAngleBoxesAsDms();
   GivenValues readGiven() const;
+  std::string refusalSentence() const;
   void writeBack(const std::string& angleCDms);
   void convertToDecimal(TextBox& box, double& angle, std::string& dms);
 

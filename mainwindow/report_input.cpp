@@ -31,7 +31,38 @@ ReportInput MainWindow::reportInput() const {
     input.shown = ShownTriangle{s.sideX, s.sideY, s.sideZ, s.angleA, s.angleB, s.angleC};
   }
   input.places = s.decimalPlaces;
+  input.refusal = refusalSentence();
   return input;
+}
+
+// What the user sees after a refused Display: the ticks, and the rule they
+// broke.
+std::string MainWindow::refusalSentence() const {
+  if (lastRefusal == DisplayRefusal::None) return "";
+  std::vector<std::string> rows;
+  for (Given row : kGivenRows) {
+    if (ticked(row)) rows.emplace_back(kRowNames[static_cast<int>(row) - 1]);
+  }
+  std::string ticks;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    ticks += (i == 0 ? "" : i + 1 == rows.size() ? " and " : ", ") + rows[i];
+  }
+  std::string boxes = rows.empty()       ? "no box is ticked"
+                      : rows.size() == 1 ? ticks + " is ticked"
+                                         : ticks + " are ticked";
+  switch (lastRefusal) {
+    case DisplayRefusal::BothAngles:
+      return boxes + ", and a right triangle takes only one of the angles A and B.";
+    case DisplayRefusal::TooManyTicks:
+      return boxes + ", and " +
+             (optOBL.Value() ? "an oblique triangle takes at most three given values."
+                             : "a right triangle takes at most two given values.");
+    case DisplayRefusal::NoSide:
+      return boxes + ", and no side X, Y or Z has a value: every triangle needs a side.";
+    case DisplayRefusal::None:
+      break;
+  }
+  return "";
 }
 
 }  // namespace anglewise

@@ -31,6 +31,7 @@ WindowSnapshot MainWindow::snapshot() const {
   }
   taken.state_ = state;
   taken.lastRead_ = lastRead;
+  taken.lastRefusal_ = lastRefusal;
   return taken;
 }
 
@@ -52,6 +53,7 @@ void MainWindow::restore(const WindowSnapshot& snapshot) {
   }
   state = snapshot.state_;
   lastRead = snapshot.lastRead_;
+  lastRefusal = snapshot.lastRefusal_;
 }
 
 }  // namespace anglewise

@@ -9,6 +9,9 @@ namespace anglewise {
 namespace {
 
 constexpr double kSmallestPoints = 6;
+// Values shrink further than captions: a hidden digit would be a wrong number.
+constexpr double kSmallestValuePoints = 2;
+constexpr double kStepPoints = 0.25;
 
 int longestBlankRun(const QString& text) {
   int longest = 0, run = 0;
@@ -22,7 +25,7 @@ int longestBlankRun(const QString& text) {
 bool allFit(const QList<QLabel*>& column, const QStringList& texts, const QFont& font) {
   QFontMetrics metrics(font);
   for (qsizetype i = 0; i < column.size(); ++i) {
-    if (metrics.horizontalAdvance(texts[i]) > column[i]->width()) return false;
+    if (metrics.horizontalAdvance(texts[i]) > column[i]->contentsRect().width()) return false;
   }
   return true;
 }
@@ -54,13 +57,29 @@ void fitCaptionColumn(const QList<QLabel*>& column) {
     for (const QString& text : designed) texts << shortenBlankRuns(text, run);
   }
   while (font.pointSizeF() > kSmallestPoints && !allFit(column, texts, font)) {
-    font.setPointSizeF(font.pointSizeF() - 0.25);
+    font.setPointSizeF(font.pointSizeF() - kStepPoints);
   }
   for (qsizetype i = 0; i < column.size(); ++i) {
     QLabel* label = column[i];
     if (texts[i] != designed[i]) label->setAccessibleName(designed[i]);
     label->setText(texts[i]);
     label->setFont(font);
+  }
+}
+
+}  // namespace anglewise
+
+namespace anglewise {
+
+void fitValueColumn(const QList<QLabel*>& column, const QFont& designed) {
+  QStringList texts;
+  for (QLabel* label : column) texts << label->text();
+  QFont font = designed;
+  while (font.pointSizeF() > kSmallestValuePoints && !allFit(column, texts, font)) {
+    font.setPointSizeF(font.pointSizeF() - kStepPoints);
+  }
+  for (QLabel* label : column) {
+    if (label->font() != font) label->setFont(font);
   }
 }
 

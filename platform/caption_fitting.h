@@ -5,12 +5,18 @@
 // enough, the whole column's font shrinks until every caption fits.
 #include <QList>
 
+class QFont;
 class QLabel;
 
 namespace anglewise {
 
 /// Fits every label of one column in the same way.
 void fitCaptionColumn(const QList<QLabel*>& column);
+
+/// Fits a column of result values: each value is shown whole, so where one
+/// does not fit at `designed`, the whole column takes the largest smaller
+/// size at which every value fits. Values are never shortened.
+void fitValueColumn(const QList<QLabel*>& column, const QFont& designed);
 
 /// A column of one label.
 inline void fitLabel(QLabel* label) {

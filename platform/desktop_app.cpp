@@ -10,12 +10,17 @@
 #include "platform/help_window.h"
 #include "platform/main_window_binding.h"
 #include "ports/program_folder.h"
+#include "ports/user_program_folder.h"
 
 namespace anglewise {
 
 std::string applicationFolder() {
   // Qt reads /proc/self/exe, so links to the program are already resolved.
   return withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::string programFolder() {
+  return chooseProgramFolder(applicationFolder(), userDataHome());
 }
 
 DesktopApp::DesktopApp()
@@ -30,8 +35,8 @@ DesktopApp::DesktopApp()
       model_(std::make_unique<MainWindow>(
           MainWindowPorts{messages_, beep_, picture_, &devices_, &settings_, &frame_})) {
   messages_.owner = widget_.get();
-  model_->state.programFolder = applicationFolder();
-  reports_ = new ReportActions(*widget_, *model_, recorded_);
+  model_->state.programFolder = programFolder();
+  reports_ = new ReportActions(*widget_, *model_, recorded_, settings_);
   nameMainWindowControls(*widget_);
   bindMainWindow(*widget_, *model_, [this] {
     reports_->refresh();
@@ -64,7 +69,8 @@ void DesktopApp::closing() {
 
 std::unique_ptr<HelpWindow> DesktopApp::loadHelpWindow() {
   auto help = std::make_unique<HelpWindow>(widget_.get());
-  HelpPorts ports{messages_, *help, [] { return applicationFolder(); }};
+  reports_->offerCommandsIn(help.get());
+  HelpPorts ports{messages_, *help, [] { return programFolder(); }};
   anglewise::loadHelpWindow(model_->state, ports);
   return help;
 }

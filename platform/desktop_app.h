@@ -62,5 +62,8 @@ class DesktopApp {
 
 /// The folder of the running executable, links resolved, ending with "/".
 std::string applicationFolder();
+/// The folder the program keeps its files in: the executable's own, or for
+/// an installed program the user's own stand-in for it.
+std::string programFolder();
 
 }  // namespace anglewise

@@ -8,6 +8,7 @@
 
 #include "figure/picture_box.h"
 #include "platform/qt_window_frame.h"
+#include "platform/readable_colours.h"
 #include "platform/twips.h"
 
 namespace anglewise {
@@ -153,6 +154,7 @@ bool HelpWindow::LoadFile(const std::string& path) {
   std::optional<RichDocument> doc = readRtfFile(path);
   if (!doc) return false;
   fillTextDocument(*doc, *box_->document());
+  makeTextReadable(*box_->document(), box_->palette().color(QPalette::Base));
   box_->moveCursor(QTextCursor::Start);  // open at the top, not the last line
   return true;
 }

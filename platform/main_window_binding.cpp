@@ -55,10 +55,11 @@ void bindOption(QRadioButton* radio, OptionButton& option) {
   });
 }
 
-void bindLabel(QLabel* label, Label& model) {
-  model.observer = [label, &model] {
+void bindLabel(MainWindowWidget& widget, QLabel* label, Label& model) {
+  model.observer = [&widget, label, &model] {
     label->setText(QString::fromStdString(model.Caption()));
     label->setAccessibleDescription(label->text());  // what a screen reader reads
+    widget.fitValueColumn(label);                    // never a hidden digit
   };
   model.observer();
 }
@@ -100,7 +101,7 @@ struct ControlBinder {
   void operator()(TextBox* box) { bindText(widget.control<QLineEdit>(name), *box); }
   void operator()(CheckBox* box) { bindCheck(widget.control<QCheckBox>(name), *box); }
   void operator()(OptionButton* option) { bindOption(widget.control<QRadioButton>(name), *option); }
-  void operator()(Label* label) { bindLabel(widget.control<QLabel>(name), *label); }
+  void operator()(Label* label) { bindLabel(widget, widget.control<QLabel>(name), *label); }
   void operator()(MenuItem* item) { bindMenuItem(widget.menuAction(name), *item); }
 };
 

@@ -141,13 +141,24 @@ void MainWindowWidget::buildControls(QWidget* client) {
 
 // One-line captions that share a container and a left edge form a column,
 // and a column's captions are fitted alike.
+// Result labels (designed empty) form columns the same way; they are
+// fitted whenever a value changes.
 void MainWindowWidget::fitCaptionColumns() {
-  QMap<QPair<QString, int>, QList<QLabel*>> columns;
+  QMap<QPair<QString, int>, QList<QLabel*>> columns, values;
   for (const ControlDesign& d : mainWindowControls()) {
-    if (d.kind != ControlKind::Label || d.wordWrap || d.caption.empty()) continue;
-    columns[{qs(d.container), d.left}] << control<QLabel>(qs(d.name));
+    if (d.kind != ControlKind::Label || d.wordWrap) continue;
+    (d.caption.empty() ? values : columns)[{qs(d.container), d.left}]
+        << control<QLabel>(qs(d.name));
   }
   for (const QList<QLabel*>& column : columns) fitCaptionColumn(column);
+  for (const QList<QLabel*>& column : values) {
+    for (QLabel* label : column) valueColumns_.insert(label, column);
+  }
+}
+
+void MainWindowWidget::fitValueColumn(QLabel* label) {
+  auto column = valueColumns_.constFind(label);
+  if (column != valueColumns_.cend()) anglewise::fitValueColumn(*column, font());
 }
 
 void MainWindowWidget::buildMenus() {

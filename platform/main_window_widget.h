@@ -10,6 +10,7 @@
 #include "platform/picture_widget.h"
 
 class QAction;
+class QLabel;
 class QStatusBar;
 
 namespace anglewise {
@@ -31,6 +32,10 @@ class MainWindowWidget : public QMainWindow {
   /// The action of a menu item by name, or nullptr.
   QAction* menuAction(const QString& name) const { return actions_.value(name); }
 
+  /// Fits the column of result values that `label` stands in to its
+  /// values, after one of them changed.
+  void fitValueColumn(QLabel* label);
+
   /// Runs when the window is about to close, by any path.
   std::function<void()> aboutToClose;
 
@@ -47,6 +52,7 @@ class MainWindowWidget : public QMainWindow {
 
   QHash<QString, QWidget*> controls_;
   QHash<QString, QAction*> actions_;
+  QHash<QLabel*, QList<QLabel*>> valueColumns_;  // each result label's column
   QStatusBar* statusBar_ = nullptr;
 };
 

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 
 namespace anglewise {
@@ -91,6 +93,24 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   painter.drawLine(0, height() - 1, width() - 1, height() - 1);
   painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
   painter.drawImage(innerRect(), image_);
+  // The focus mark stands on the screen only, never in the saved picture.
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = innerRect().toAlignedRect().adjusted(2, 2, -2, -2);
+    focus.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+}
+
+void PictureWidget::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 // Space or Enter on the focused figure does what a click does.

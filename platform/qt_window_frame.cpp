@@ -31,7 +31,7 @@ QScreen* screenShowing(const QRect& rect) {
 
 }  // namespace
 
-QtWindowFrame::QtWindowFrame(QWidget* window) : window_(window), wanted_(window->geometry()) {
+QtWindowFrame::QtWindowFrame(QWidget* window) : window_(window) {
   window_->installEventFilter(this);
 }
 
@@ -50,13 +50,14 @@ QMargins QtWindowFrame::margins() const {
 }
 
 // Until it is shown the window has no frame of its own: what was asked for
-// is what it will get.
+// is what it will get, and without a request, the geometry it has now.
 // The client's geometry with the frame margins as the platform tells them
 // now: QWidget keeps the margins it saw at the last move or resize, and the
 // window manager may change them without either (openbox does on
 // maximizing).
 QRect QtWindowFrame::outer() const {
-  return window_->isVisible() ? window_->geometry().marginsAdded(margins()) : wanted_;
+  if (window_->isVisible()) return window_->geometry().marginsAdded(margins());
+  return wanted_.value_or(window_->geometry());
 }
 
 float QtWindowFrame::Left() const {
@@ -74,22 +75,22 @@ float QtWindowFrame::Height() const {
 
 void QtWindowFrame::setLeft(float twips) {
   wanted_ = outer();
-  wanted_.moveLeft(toPixels(twips));
+  wanted_->moveLeft(toPixels(twips));
   apply();
 }
 void QtWindowFrame::setTop(float twips) {
   wanted_ = outer();
-  wanted_.moveTop(toPixels(twips));
+  wanted_->moveTop(toPixels(twips));
   apply();
 }
 void QtWindowFrame::setWidth(float twips) {
   wanted_ = outer();
-  wanted_.setWidth(std::clamp(toPixels(twips), kMinExtent, kMaxExtent));
+  wanted_->setWidth(std::clamp(toPixels(twips), kMinExtent, kMaxExtent));
   apply();
 }
 void QtWindowFrame::setHeight(float twips) {
   wanted_ = outer();
-  wanted_.setHeight(std::clamp(toPixels(twips), kMinExtent, kMaxExtent));
+  wanted_->setHeight(std::clamp(toPixels(twips), kMinExtent, kMaxExtent));
   apply();
 }
 
@@ -102,29 +103,32 @@ bool QtWindowFrame::minimized() const {
 // frame to offset by, so the window manager is asked to put the frame's
 // corner, not the client's, at the point.
 void QtWindowFrame::apply() {
+  if (!wanted_) return;
+  const QRect wanted = *wanted_;
   applied_ = margins();
-  QSize client = wanted_.size().shrunkBy(applied_).expandedTo(QSize(1, 1));
+  QSize client = wanted.size().shrunkBy(applied_).expandedTo(QSize(1, 1));
   if (window_->isVisible()) {
-    window_->setGeometry(
-        QRect(wanted_.topLeft() + QPoint(applied_.left(), applied_.top()), client));
+    window_->setGeometry(QRect(wanted.topLeft() + QPoint(applied_.left(), applied_.top()), client));
     return;
   }
   window_->resize(client);
-  window_->move(wanted_.topLeft());
-  if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(wanted_.topLeft());
+  window_->move(wanted.topLeft());
+  if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(wanted.topLeft());
 }
 
 void QtWindowFrame::fitToScreen() {
-  QScreen* screen = screenShowing(wanted_);
+  QRect wanted = outer();
+  QScreen* screen = screenShowing(wanted);
   if (!screen) {
     screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    wanted_.moveTopLeft(screen->availableGeometry().topLeft());
+    wanted.moveTopLeft(screen->availableGeometry().topLeft());
   }
   QRect area = screen->availableGeometry();
-  wanted_.setSize(wanted_.size().boundedTo(area.size()));
-  wanted_.moveLeft(std::clamp(wanted_.left(), area.left(), area.right() + 1 - wanted_.width()));
-  wanted_.moveTop(std::clamp(wanted_.top(), area.top(), area.bottom() + 1 - wanted_.height()));
+  wanted.setSize(wanted.size().boundedTo(area.size()));
+  wanted.moveLeft(std::clamp(wanted.left(), area.left(), area.right() + 1 - wanted.width()));
+  wanted.moveTop(std::clamp(wanted.top(), area.top(), area.bottom() + 1 - wanted.height()));
+  wanted_ = wanted;
   apply();
 }
 
@@ -133,7 +137,7 @@ void QtWindowFrame::fitToScreen() {
 bool QtWindowFrame::eventFilter(QObject* watched, QEvent* event) {
   bool geometryEvent = event->type() == QEvent::Move || event->type() == QEvent::Resize ||
                        event->type() == QEvent::Show;
-  if (settling_ && watched == window_ && geometryEvent &&
+  if (settling_ && wanted_ && watched == window_ && geometryEvent &&
       window_->windowState() == Qt::WindowNoState) {
     QMargins now = margins();
     if (now != applied_) {

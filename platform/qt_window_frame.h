@@ -2,12 +2,14 @@
 // A top-level window's outer placement in twips. The four stored values are
 // the outer frame; on X11 the frame's size is known only once the window
 // manager has decorated the mapped window, so the placement asked for is
-// kept and applied again when the frame margins become known.
+// kept and applied again when the frame margins become known. A window
+// whose placement nobody asked for keeps the size and place it was given.
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <optional>
 
 #include "mainwindow/lifecycle.h"
 
@@ -41,9 +43,9 @@ class QtWindowFrame : public QObject, public WindowFrame {
   void apply();
 
   QPointer<QWidget> window_;
-  QRect wanted_;          // the outer frame asked for, in pixels
-  QMargins applied_;      // the frame margins `wanted_` was last applied with
-  bool settling_ = true;  // until the window manager's frame is known
+  std::optional<QRect> wanted_;  // the outer frame asked for, in pixels
+  QMargins applied_;             // the frame margins `wanted_` was last applied with
+  bool settling_ = true;         // until the window manager's frame is known
 };
 
 }  // namespace anglewise

@@ -3,36 +3,61 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "export/figure_files.h"
+#include "platform/save_paths.h"
 
 namespace anglewise {
 namespace {
 
 constexpr char kStatusText[] = "Status";
 constexpr char kDoesNotFit[] = "The shown triangle does not fit together: see the Triangle Report";
+constexpr char kApp[] = "Anglewise";
+constexpr char kSection[] = "Triangle";
+constexpr char kOpenKey[] = "OpenReportWhenNotFitting";
+constexpr char kFolderKey[] = "LastFolder";
+constexpr char kFigureFilters[] = "SVG drawing (*.svg);;PNG image (*.png);;PDF document (*.pdf)";
+constexpr char kPdfFilters[] = "PDF document (*.pdf)";
 
 QString text(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// Shift+F10 opens the focused control's context menu, as the Menu key does.
+void openContextMenuByShiftF10(QWidget* window) {
+  auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, window, [window] {
+    QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+    QPoint centre = focus->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, focus->mapToGlobal(centre));
+    QApplication::sendEvent(focus, &event);
+  });
+}
+
 }  // namespace
 
 ReportActions::ReportActions(MainWindowWidget& widget, MainWindow& model,
-                             const RecordingPictureBox& figure)
-    : QObject(&widget), widget_(widget), model_(model), figure_(figure) {
+                             const RecordingPictureBox& figure, SettingsStore& settings)
+    : QObject(&widget), widget_(widget), model_(model), figure_(figure), settings_(settings) {
   addAction("Triangle &Report", QKeySequence(Qt::CTRL | Qt::Key_R),
             &ReportActions::showReportWindow);
-  addAction("Copy &Results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+  addAction("Copy Res&ults", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
             &ReportActions::copyResults);
   addAction("Copy Re&port", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
             &ReportActions::copyReport);
@@ -40,14 +65,16 @@ ReportActions::ReportActions(MainWindowWidget& widget, MainWindow& model,
             &ReportActions::copyFigure);
   addAction("&Save Figure As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
             &ReportActions::saveFigureAs);
-  addAction("Save Report As &PDF...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+  addAction("Save Report As P&DF...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
             &ReportActions::saveReportAsPdf);
+  buildMenu();
   for (const char* name : {"Frame2", "Picture1"}) {
     QWidget* where = widget_.control(name);
     where->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(where, &QWidget::customContextMenuRequested, this,
-            [this, where](const QPoint&) { offerContextMenu(where); });
+            [this, where](const QPoint& at) { offerContextMenu(where, at); });
   }
+  openContextMenuByShiftF10(&widget_);
   status_ = widget_.statusPanels()->findChild<QLabel*>("statusText");
   // The results can be selected with the mouse and copied.
   for (const NamedControl& entry : model_.controls()) {
@@ -57,6 +84,14 @@ ReportActions::ReportActions(MainWindowWidget& widget, MainWindow& model,
       shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
   }
+  askSavePath = [this](const QString& title, const QString& start, const QString& filters,
+                       QString* chosen) {
+    return QFileDialog::getSaveFileName(&widget_, title, start, filters, chosen);
+  };
+}
+
+ReportActions::~ReportActions() {
+  delete window_;  // a window of its own, owned here
 }
 
 QAction* ReportActions::addAction(const QString& caption, const QKeySequence& keys,
@@ -70,11 +105,44 @@ QAction* ReportActions::addAction(const QString& caption, const QKeySequence& ke
   return action;
 }
 
-void ReportActions::offerContextMenu(QWidget* where) {
+// "&Triangle" stands before Help; the designed menus keep their items.
+void ReportActions::buildMenu() {
+  menu_ = new QMenu("&Triangle", &widget_);
+  menu_->setObjectName("mnuTriangle");
+  menu_->addActions(actions_);
+  menu_->insertSeparator(actions_.value(1));
+  menu_->addSeparator();
+  openWhenNotFitting_ = menu_->addAction("Open the Report When a Triangle Does &Not Fit");
+  openWhenNotFitting_->setCheckable(true);
+  openWhenNotFitting_->setChecked(setting(kOpenKey) != "0");
+  connect(openWhenNotFitting_, &QAction::toggled, this,
+          [this](bool on) { settings_.SaveSetting(kApp, kSection, kOpenKey, on ? "1" : "0"); });
+  QMenu* help = widget_.findChild<QMenu*>("mnuHelp");
+  widget_.menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu_);
+}
+
+void ReportActions::offerCommandsIn(QWidget* window) {
+  window->addActions(actions_);
+  openContextMenuByShiftF10(window);
+}
+
+void ReportActions::offerContextMenu(QWidget* where, const QPoint& at) {
   QMenu menu(where);
   menu.addActions(actions_);
   menu.insertSeparator(actions_.value(1));
-  menu.exec(QCursor::pos());
+  // The report's text keeps its own Copy and Select All after ours.
+  if (auto* browser = qobject_cast<QTextBrowser*>(where->parentWidget())) {
+    std::unique_ptr<QMenu> standard(browser->createStandardContextMenu());
+    menu.addSeparator();
+    menu.addActions(standard->actions());
+    menu.exec(where->mapToGlobal(at));
+    return;
+  }
+  menu.exec(where->mapToGlobal(at));
+}
+
+std::string ReportActions::setting(const char* key) const {
+  return settings_.GetSetting(kApp, kSection, key).value_or("");
 }
 
 TriangleReport ReportActions::report() const {
@@ -84,14 +152,32 @@ TriangleReport ReportActions::report() const {
 void ReportActions::refresh() {
   TriangleReport now = report();
   if (status_) status_->setText(now.consistent ? kStatusText : kDoesNotFit);
-  if (window_ && window_->isVisible()) window_->showReport(now);
+  bool open = window_ && window_->isVisible();
+  if (!now.consistent && !open && openWhenNotFitting_->isChecked()) {
+    openReportWindow(false);  // the focus stays where the user is typing
+    return;
+  }
+  if (open) window_->showReport(now);
 }
 
 void ReportActions::showReportWindow() {
-  if (!window_) window_ = new ReportWindow(&widget_);
+  openReportWindow(true);
+}
+
+void ReportActions::openReportWindow(bool activate) {
+  if (!window_) {
+    window_ = new ReportWindow(&widget_);
+    offerCommandsIn(window_);
+    QWidget* text = window_->text()->viewport();
+    text->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(text, &QWidget::customContextMenuRequested, this,
+            [this, text](const QPoint& at) { offerContextMenu(text, at); });
+  }
   window_->showReport(report());
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   window_->show();
   window_->raise();
+  if (activate) window_->activateWindow();
 }
 
 void ReportActions::copyResults() {
@@ -131,9 +217,22 @@ std::string ReportActions::saveReportPdf(const QString& path) const {
   return writeReportPdf(path.toStdString(), {figure_.ops(), model_.printedValues(), report()});
 }
 
+// The dialog opens in the folder last saved to; the chosen filter gives a
+// bare name its suffix.
+QString ReportActions::askFileName(const QString& title, const QString& name,
+                                   const QString& filters) {
+  QString folder = text(setting(kFolderKey));
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  QString chosen;
+  QString path = askSavePath(title, QDir(folder).filePath(name), filters, &chosen);
+  if (path.isEmpty()) return path;
+  path = withChosenSuffix(path, filters, chosen);
+  settings_.SaveSetting(kApp, kSection, kFolderKey, QFileInfo(path).absolutePath().toStdString());
+  return path;
+}
+
 void ReportActions::saveFigureAs() {
-  QString path = QFileDialog::getSaveFileName(&widget_, "Save Figure As", "figure.svg",
-                                              "SVG drawing (*.svg);;PNG image (*.png)");
+  QString path = askFileName("Save Figure As", "figure", kFigureFilters);
   if (path.isEmpty()) return;
   if (std::string error = saveFigure(path); !error.empty()) {
     QMessageBox::warning(&widget_, "Save Figure As",
@@ -142,8 +241,7 @@ void ReportActions::saveFigureAs() {
 }
 
 void ReportActions::saveReportAsPdf() {
-  QString path = QFileDialog::getSaveFileName(&widget_, "Save Report As PDF", "triangle.pdf",
-                                              "PDF document (*.pdf)");
+  QString path = askFileName("Save Report As PDF", "triangle", kPdfFilters);
   if (path.isEmpty()) return;
   if (std::string error = saveReportPdf(path); !error.empty()) {
     QMessageBox::warning(&widget_, "Save Report As PDF",

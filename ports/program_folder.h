@@ -5,6 +5,9 @@
 
 namespace anglewise {
 
+/// The help document the program reads from its folder.
+inline constexpr char kHelpFileName[] = "helpanglewise.rtf";
+
 /// A folder path ending with exactly one trailing "/" (none added twice).
 std::string withTrailingSeparator(std::string folder);
 

@@ -169,6 +169,12 @@ TriangleReport makeReport(const ReportInput& input) {
   report.why = settled.why;
   report.triangles = std::move(settled.triangles);
   report.working = std::move(settled.working);
+  if (!input.refusal.empty()) {
+    // A refused Display read nothing: with nothing read before it either,
+    // the case line has nothing to say, and the refusal says it all.
+    if (!input.given.count()) report.working.erase(report.working.begin());
+    report.working.insert(report.working.begin(), "The last Display was refused: " + input.refusal);
+  }
   report.precisionBits = static_cast<int>(bits);
   judge(input, report);
   return report;

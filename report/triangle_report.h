@@ -53,6 +53,9 @@ struct ReportInput {
   GivenValues given;                   ///< what Display read
   std::optional<ShownTriangle> shown;  ///< none: the window solved nothing
   int places = 14;                     ///< the Decimals menu: 4, 8, 12 or 14
+  /// When the last Display was refused: which boxes are ticked and why
+  /// the window refused them, as a sentence; else "".
+  std::string refusal;
 };
 
 struct TriangleReport {

@@ -4,7 +4,9 @@
 
 #include "mainwindow/lifecycle.h"
 #include "ports/program_folder.h"
+#include "ports/user_program_folder.h"
 #include "tests/fakes/settings_store.h"
+#include "tests/fakes/temp_folder.h"
 #include "tests/fakes/window_frame.h"
 
 namespace anglewise {
@@ -58,6 +60,36 @@ TEST(Lifecycle, ProgramFolderEndsWithOneSeparator) {
   EXPECT_EQ(withTrailingSeparator("/opt/anglewise"), "/opt/anglewise/");
   EXPECT_EQ(withTrailingSeparator("/"), "/");
   EXPECT_EQ(withTrailingSeparator("/opt/anglewise/"), "/opt/anglewise/");
+}
+
+// An installed program's folder belongs to the package: each user gets a
+// folder of their own, with the help file linked into it.
+TEST(ProgramFolder, InstalledProgramUsesTheUsersOwnFolder) {
+  TempFolder data;
+  const std::string installed = "/usr/lib/anglewise-not-here/";
+  std::string folder = chooseProgramFolder(installed, data.path().string());
+  EXPECT_EQ(folder, (data.path() / "anglewise").string() + "/");
+  std::filesystem::path link = data.path() / "anglewise" / kHelpFileName;
+  ASSERT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::read_symlink(link), installed + kHelpFileName);
+
+  // A link left by an installation elsewhere follows the program.
+  std::string moved = chooseProgramFolder("/usr/local/lib/anglewise", data.path().string());
+  EXPECT_EQ(moved, folder);
+  EXPECT_EQ(std::filesystem::read_symlink(link), "/usr/local/lib/anglewise/helpanglewise.rtf");
+}
+
+TEST(ProgramFolder, ABuildRunFromItsOwnFolderKeepsIt) {
+  TempFolder build, data;
+  EXPECT_EQ(chooseProgramFolder(build.path().string(), data.path().string()),
+            build.path().string() + "/");
+  EXPECT_FALSE(std::filesystem::exists(data.path() / "anglewise"));
+}
+
+TEST(ProgramFolder, WithoutAUserFolderTheProgramsOwnStays) {
+  EXPECT_EQ(chooseProgramFolder("/usr/lib/anglewise", ""), "/usr/lib/anglewise/");
+  EXPECT_EQ(chooseProgramFolder("/usr/lib/anglewise", "/proc/no-such-folder"),
+            "/usr/lib/anglewise/");
 }
 
 }  // namespace

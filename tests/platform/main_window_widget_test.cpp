@@ -49,7 +49,8 @@ TEST_F(WidgetTest, WindowShowsTheDesignedCaptions) {
   EXPECT_EQ(app.widget().menuAction("mnuHelpAbout")->text(), "&About ");
   QStringList menus;
   for (QAction* a : app.widget().menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"&Print", "&Decimals", "&Help"}));
+  // The designed menus, and ours before Help.
+  EXPECT_EQ(menus, (QStringList{"&Print", "&Decimals", "&Triangle", "&Help"}));
   // 15 twips a pixel at 96 DPI: Text1 at 360, 1080 inside its frame.
   if (app.widget().logicalDpiX() == 96) {
     EXPECT_EQ(w<QLineEdit>("Text1")->geometry(), QRect(24, 72, 121, 19));

@@ -135,6 +135,49 @@ INSTANTIATE_TEST_SUITE_P(
                    std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// After a refused Display the working says what the user sees: the ticks,
+// and the rule they broke; what an earlier Display showed stays described.
+TEST(ReportWorking, ARefusedDisplaySaysWhichBoxesAreTickedAndWhy) {
+  const Actions right = {{"click", "opt90D"}};
+  const Actions display = {{"click", "displaynow"}};
+  struct Case {
+    const char* name;
+    Actions actions;
+    std::vector<std::string> working;  // its first lines
+  } cases[] = {
+      {"ThreeTickedForARightTriangle",
+       right + given(1, "3") + given(2, "4") + given(3, "5") + display,
+       {"The last Display was refused: X, Y and Z are ticked, and a right triangle takes at most "
+        "two given values."}},
+      {"BothAnglesForARightTriangle",
+       right + given(1, "3") + given(4, "30") + given(5, "60") + display,
+       {"The last Display was refused: X, A and B are ticked, and a right triangle takes only one "
+        "of the angles A and B."}},
+      {"FourTickedForAnObliqueTriangle",
+       Actions{{"click", "optOBL"}} + given(1, "3") + given(2, "4") + given(3, "5") +
+           given(4, "30") + display,
+       {"The last Display was refused: X, Y, Z and A are ticked, and an oblique triangle takes "
+        "at most three given values."}},
+      {"NoSide",
+       right + given(4, "30") + display,
+       {"The last Display was refused: A is ticked, and no side X, Y or Z has a value: every "
+        "triangle needs a side."}},
+      {"RefusedAfterASolve",
+       right + given(1, "3") + given(2, "4") + display + given(3, "5") + display,
+       {"The last Display was refused: X, Y and Z are ticked, and a right triangle takes at most "
+        "two given values.",
+        "The window's case: X, Y given, right angle at C."}},
+  };
+  for (const Case& c : cases) {
+    auto w = play(c.actions);
+    std::vector<std::string> working = makeReport(w->window.reportInput()).working;
+    ASSERT_GE(working.size(), c.working.size()) << c.name;
+    for (size_t i = 0; i < c.working.size(); ++i) EXPECT_EQ(working[i], c.working[i]) << c.name;
+    w->apply({"click", "Clearthebaord"});
+    EXPECT_EQ(w->window.reportInput().refusal, "") << c.name << ": Clear forgets the refusal";
+  }
+}
+
 TEST(ReportText, NamesTheShownTriangleAndTheWorking) {
   auto w = play(kOblique + given(1, "10") + given(2, "6") + given(4, "30") +
                 Actions{{"click", "displaynow"}});
@@ -144,6 +187,49 @@ TEST(ReportText, NamesTheShownTriangleAndTheWorking) {
       << text;
   EXPECT_NE(text.find("Triangle 1 (shown)"), std::string::npos);
   EXPECT_NE(text.find("B = arcsin(sin(A) * X / Y) = 56.4426902380793"), std::string::npos);
+}
+
+// The copied report has no blanks at the ends of its lines, and its table
+// keeps its columns: labels 22 wide, each triangle 24.
+TEST(ReportText, TableColumnsWithoutTrailingBlanks) {
+  auto w = play(kOblique + given(1, "10") + given(2, "6") + given(4, "30") +
+                Actions{{"click", "displaynow"}});
+  std::string text = reportText(makeReport(w->window.reportInput()));
+  for (const char* line : {"\n                      Triangle 1 (shown)      Triangle 2\n",
+                           "\nB (D/M/S)             56d 26m 33s .685        123d 33m 26s .315\n",
+                           "\nCircumradius          6                       6\n",
+                           "\nBy angles             obtuse                  obtuse\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+  }
+}
+
+TEST(ReportText, NoLineEndsWithABlank) {
+  std::vector<ReportInput> inputs;
+  for (const json& c : reference()) {
+    ReportInput input;
+    input.given.oblique = c["oblique"];
+    for (int row = 0; row < 5; ++row) {
+      if (c["given"].contains(kRowNames[row])) {
+        input.given.values[row] = fromHex(c["given"][kRowNames[row]]);
+      }
+    }
+    inputs.push_back(input);
+  }
+  // And reports of the window, one of them not fitting together.
+  for (const Actions& actions : {kOblique + given(1, "6") + given(2, "3") + given(3, "4"),
+                                 kOblique + given(1, "10") + given(3, "3") + given(4, "30"),
+                                 kOblique + given(1, "10") + given(2, "2") + given(3, "3")}) {
+    inputs.push_back(play(actions + Actions{{"click", "displaynow"}})->window.reportInput());
+  }
+  for (const ReportInput& input : inputs) {
+    std::string text = reportText(makeReport(input));
+    ASSERT_EQ(text.back(), '\n');
+    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', end + 1)) {
+      size_t start = end == 0 ? 0 : text.rfind('\n', end - 1) + 1;
+      EXPECT_TRUE(end == start || text[end - 1] != ' ')
+          << "a blank ends the line \"" << text.substr(start, end - start) << "\"";
+    }
+  }
 }
 
 }  // namespace

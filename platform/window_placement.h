@@ -1,0 +1,18 @@
+#pragma once
+// Where a window of ours opens beside the main window: wholly on the
+// screen's available area, never larger than it, beside the main window
+// where there is room and otherwise where it hides the fewest controls.
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+namespace anglewise {
+
+/// The outer frame for a window of outer size `size` next to `owner` (its
+/// outer frame) on `area`: right of the owner, else left, below or above,
+/// each wholly on the area and clear of the owner; where none has room,
+/// the place on the area that covers the fewest of `controls` (then the
+/// least of the owner). The size is bounded by the area.
+QRect placeBeside(QSize size, const QRect& owner, const QRect& area, const QList<QRect>& controls);
+
+}  // namespace anglewise
