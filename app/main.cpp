@@ -7,6 +7,7 @@
 
 #include "platform/button_icons.h"
 #include "platform/desktop_app.h"
+#include "platform/display_check.h"
 #include "platform/splash_window.h"
 
 namespace {
@@ -40,11 +41,33 @@ bool answeredFromTheCommandLine(int argc, char** argv) {
   return false;
 }
 
+constexpr int kExitUsage = 2;
+
+int usageError(const char* sentence) {
+  std::fprintf(stderr, "anglewise: %s\n", sentence);
+  return kExitUsage;
+}
+
+// What is left once Qt has taken its own options (-style, -platform...).
+const char* unknownArgument(int argc, char** argv) {
+  return argc > 1 ? argv[1] : nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (answeredFromTheCommandLine(argc, argv)) return 0;
+  if (!anglewise::displayReachable(argc, argv)) {
+    return usageError(
+        "needs a graphical display (none was found: DISPLAY names no X server that answers); "
+        "run it on a desktop, or solve without a screen with anglewise-cli.");
+  }
   QApplication app(argc, argv);
+  if (const char* unknown = unknownArgument(argc, argv)) {
+    std::fprintf(stderr, "anglewise: unknown option %s; anglewise --help lists the options.\n",
+                 unknown);
+    return kExitUsage;
+  }
   QApplication::setApplicationName("Anglewise");
   QApplication::setWindowIcon(anglewise::windowIcon());
   auto splash = std::make_unique<anglewise::SplashWindow>();
