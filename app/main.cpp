@@ -33,6 +33,9 @@ bool answeredFromTheCommandLine(int argc, char** argv) {
           "  -h, --help     display this help and exit\n"
           "  --version      output version information and exit\n"
           "\n"
+          "Exit status: 0 when the window was closed; 2 for an unknown option, or\n"
+          "when there is no graphical display to open the window on.\n"
+          "\n"
           "The window's placement is kept in ~/.config/Anglewise/Anglewise.ini.\n"
           "The same solving without a screen: anglewise-cli.\n");
       return true;

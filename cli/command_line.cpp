@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "anglewise_version.h"
+
 namespace anglewise {
 namespace {
 
@@ -12,8 +14,9 @@ constexpr char kDescription[] =
     "  anglewise-cli solve --oblique X=10 Y=6 A=30 --obtuse --svg fig.svg\n"
     "  anglewise-cli script sessions.jsonl > answers.jsonl\n"
     "  anglewise-cli batch triangles.csv > results.csv\n"
-    "Exit status: 0 done; 1 nothing solved (solve) or a session had an error (script);\n"
-    "2 a usage error; 3 a file or stream could not be read or written.";
+    "Exit status: 0 done; 1 nothing solved (solve), a session had an error (script)\n"
+    "or a row was refused or had an error (batch); 2 a usage error, or an input file\n"
+    "that batch cannot read; 3 a file or stream could not be read or written.";
 
 constexpr char kSolveOptions[] =
     "--right, --oblique, --obtuse, --dms, --places, --svg, --png, --pdf, --json and --report";
@@ -134,6 +137,8 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   Parsed p;
   Invocation invocation;
   p.app.allow_extras();
+  p.app.set_version_flag("--version", std::string("anglewise-cli ") + kVersion,
+                         "print the version and exit");
   p.script = p.app.add_subcommand(
       "script", "play window scripts: one JSON session a line in, one answer a line out");
   p.script->add_option("file", invocation.scriptFile, "the sessions (default: standard input)");
@@ -150,6 +155,10 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   p.batch->allow_extras();
   try {
     p.app.parse(argc, argv);
+  } catch (const CLI::CallForVersion& e) {
+    invocation.command = Invocation::Command::Help;
+    invocation.helpText = std::string(e.what()) + "\n";
+    return invocation;
   } catch (const CLI::CallForHelp&) {
     invocation.command = Invocation::Command::Help;
     const CLI::App* about = p.solve->parsed()    ? p.solve

@@ -16,7 +16,7 @@ struct Invocation {
   std::string scriptFile;  ///< script and batch: empty or "-" for standard input
   SolveRequest solve;
   BatchOptions batch;
-  std::string helpText;  ///< with Command::Help: what --help prints
+  std::string helpText;  ///< with Command::Help: what --help or --version prints
 };
 
 /// Reads the arguments; on a usage error returns nothing and sets `error`

@@ -29,8 +29,8 @@ struct ReportPage {
   TriangleReport report;
 };
 
-/// Writes the report page as PDF (A4, as many pages as it needs); returns
-/// "" or the reason it could not.
+/// Writes the report page as PDF, one A4 page whatever the report holds
+/// (export/report_pdf.cpp); returns "" or the reason it could not.
 std::string writeReportPdf(const std::string& path, const ReportPage& page);
 
 }  // namespace anglewise

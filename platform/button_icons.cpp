@@ -63,6 +63,44 @@ void paintExit(QPainter& p) {
   p.drawLine(48, 42, 58, 32);
 }
 
+// Stroke for stroke the launcher's app/anglewise.svg, so the desktop and
+// the window show one picture; the letters are strokes, not a font's text.
+void paintLetteredTriangle(QPainter& p) {
+  const QColor ink(20, 40, 90);
+  p.setPen(QPen(QColor(43, 74, 122), 2));
+  p.setBrush(QColor(244, 241, 230));
+  p.drawRoundedRect(QRectF(2, 2, 60, 60), 8, 8);  // the border
+
+  QPainterPath triangle;
+  triangle.moveTo(10, 45);
+  triangle.lineTo(46, 45);
+  triangle.lineTo(46, 11);
+  triangle.closeSubpath();
+  p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+  p.setBrush(QColor(250, 210, 90));
+  p.drawPath(triangle);
+
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(ink, 1.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  p.drawRect(QRectF(39, 38, 7, 7));  // the right-angle mark
+
+  QPainterPath arc;  // angle A, 9 units round its corner up to the hypotenuse
+  arc.moveTo(19, 45);
+  arc.arcTo(QRectF(1, 36, 18, 18), 0, 43.363);
+  p.setPen(QPen(QColor(178, 34, 34), 2, Qt::SolidLine, Qt::FlatCap));
+  p.drawPath(arc);
+
+  p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QPointF x1[] = {{25, 50}, {31, 57}}, x2[] = {{31, 50}, {25, 57}};
+  const QPointF y1[] = {{50, 24}, {53, 28}, {56, 24}}, y2[] = {{53, 28}, {53, 32}};
+  const QPointF z[] = {{17, 17}, {23, 17}, {17, 24}, {23, 24}};
+  p.drawPolyline(x1, 2);
+  p.drawPolyline(x2, 2);
+  p.drawPolyline(y1, 3);
+  p.drawPolyline(y2, 2);
+  p.drawPolyline(z, 4);
+}
+
 }  // namespace
 
 QIcon buttonIcon(const QString& controlName) {
@@ -86,7 +124,7 @@ QIcon windowIcon() {
   QPixmap pixmap = blank();
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  paintTriangle(p, QColor(250, 210, 90));
+  paintLetteredTriangle(p);
   p.end();
   return QIcon(pixmap);
 }

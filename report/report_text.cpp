@@ -88,6 +88,18 @@ std::string escaped(const std::string& text) {
   return out;
 }
 
+// One line of the table: the cells padded to their columns, at least one
+// blank apart, and nothing after the last.
+std::string tableLine(const std::string& label, const std::vector<std::string>& cells) {
+  std::string line = label;
+  size_t width = 22;
+  for (const std::string& cell : cells) {
+    line += std::string(line.size() < width ? width - line.size() : 1, ' ') + cell;
+    width = line.size() - cell.size() + 24;
+  }
+  return line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
+}
+
 }  // namespace
 
 std::string reportText(const TriangleReport& report) {
@@ -95,19 +107,10 @@ std::string reportText(const TriangleReport& report) {
   out << "Triangle Report\n\n" << count(report) << ": " << report.why << ".\n";
   if (!report.consistent) out << "\nDoes not fit together: " << report.note << "\n";
   if (!report.triangles.empty()) {
-    out << "\n" << std::string(22, ' ');
-    for (size_t i = 0; i < report.triangles.size(); ++i) {
-      std::string h = heading(report, i);
-      out << h << std::string(h.size() < 24 ? 24 - h.size() : 1, ' ');
-    }
-    out << "\n";
-    for (const Row& row : rows(report)) {
-      out << row.label << std::string(row.label.size() < 22 ? 22 - row.label.size() : 1, ' ');
-      for (const std::string& value : row.values) {
-        out << value << std::string(value.size() < 24 ? 24 - value.size() : 1, ' ');
-      }
-      out << "\n";
-    }
+    std::vector<std::string> headings;
+    for (size_t i = 0; i < report.triangles.size(); ++i) headings.push_back(heading(report, i));
+    out << "\n" << tableLine("", headings);
+    for (const Row& row : rows(report)) out << tableLine(row.label, row.values);
   }
   out << "\nWorking\n";
   for (const std::string& line : report.working) out << "  " << line << "\n";

@@ -14,7 +14,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   poppler-utils librsvg2-bin
   libmpfr-dev libcairo2-dev python3-mpmath libcsv-dev
-  dpkg-dev help2man lintian desktop-file-utils appstream
+  dpkg-dev help2man lintian desktop-file-utils appstream man-db groff-base
   libxcb-xkb-dev
   xvfb openbox x11-utils xdotool wmctrl python3
   dbus at-spi2-core python3-pyatspi

@@ -2,8 +2,6 @@
 // usage errors, output that cannot be written, and hostile script input.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,37 +10,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "anglewise_version.h"
+#include "tests/cli/cli_run.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace anglewise {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs `anglewise-cli ARGS` through the shell, so ARGS may redirect.
-CliRun cli(const std::string& args, const std::string& stdoutTo = "") {
-  TempFolder folder;
-  const fs::path& dir = folder.path();
-  std::string out = stdoutTo.empty() ? (dir / "out").string() : stdoutTo;
-  std::string command = std::string(ANGLEWISE_CLI) + " " + args + " >" + out + " 2>" +
-                        (dir / "err").string() + " </dev/null";
-  int raw = std::system(command.c_str());
-  CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdoutTo.empty() ? slurp(out) : "",
-             slurp(dir / "err")};
-  return run;
-}
 
 struct UsageCase {
   const char* name;
@@ -92,12 +67,26 @@ INSTANTIATE_TEST_SUITE_P(
                   "script reads one file of sessions, so \"b\" is one too many."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CommandLineTest, HelpListsTheExitStatuses) {
+TEST(CommandLineTest, HelpListsEveryCommandAndTheExitStatuses) {
   CliRun run = cli("--help");
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("2 a usage error; 3 a file or stream could not be read or written"),
+  EXPECT_NE(run.out.find(
+                "Exit status: 0 done; 1 nothing solved (solve), a session had an error (script)\n"
+                "or a row was refused or had an error (batch); 2 a usage error, or an input file\n"
+                "that batch cannot read; 3 a file or stream could not be read or written.\n"),
             std::string::npos)
       << run.out;
+  for (const char* command : {"\n  script ", "\n  solve ", "\n  batch ", "\n  --version "}) {
+    EXPECT_NE(run.out.find(command), std::string::npos) << command << "\n" << run.out;
+  }
+}
+
+TEST(CommandLineTest, VersionIsSaidAsTheWindowSaysIt) {
+  CliRun run = cli("--version");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, std::string("anglewise-cli ") + kVersion + "\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(cli("solve --version").status, 2);
 }
 
 TEST(CommandLineTest, SolvedFailedAndUnwritable) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -12,7 +13,12 @@
 #include <QTest>
 #include <QWindow>
 
+#include "help/linux_system_info.h"
+#include "platform/about_window.h"
 #include "platform/desktop_app.h"
+#include "platform/help_window.h"
+#include "platform/splash_window.h"
+#include "platform/twips.h"
 #include "platform/num_lock.h"
 
 namespace anglewise {
@@ -90,6 +96,119 @@ TEST_F(DesktopTest, PrintWaitWindowIsOnScreenWithTheFigureBeforePrinting) {
   // The same figure, give or take the sunken border's shading.
   EXPECT_NEAR(darkPixelsOnScreen(shown), figureInk, figureInk / 4);
   app.printWait().hide();
+}
+
+// What the X server says of a window, from outside the program: its client
+// rectangle on the screen and the frame the window manager put round it.
+struct OnScreen {
+  QRect client;
+  QMargins frame;
+  QRect outer() const { return client.marginsAdded(frame); }
+};
+
+QString ask(const QString& program, const QStringList& args) {
+  QProcess process;
+  process.start(program, args);
+  process.waitForFinished(5000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+OnScreen onScreen(const QWidget* window) {
+  QString id = QString::number(window->winId());
+  OnScreen seen;
+  int x = 0, y = 0, w = 0, h = 0;
+  for (const QString& line : ask("xwininfo", {"-id", id}).split('\n')) {
+    QString value = line.section(':', 1).trimmed();
+    if (line.contains("Absolute upper-left X")) x = value.toInt();
+    if (line.contains("Absolute upper-left Y")) y = value.toInt();
+    if (line.trimmed().startsWith("Width:")) w = value.toInt();
+    if (line.trimmed().startsWith("Height:")) h = value.toInt();
+  }
+  seen.client = QRect(x, y, w, h);
+  QStringList extents = ask("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+  if (extents.size() == 4) {
+    seen.frame = QMargins(extents[0].trimmed().toInt(), extents[2].trimmed().toInt(),
+                          extents[1].trimmed().toInt(), extents[3].trimmed().toInt());
+  }
+  return seen;
+}
+
+// Shown, framed by the window manager, and no longer moving.
+OnScreen settled(QWidget* window) {
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+  OnScreen last = onScreen(window);
+  for (int same = 0, tries = 0; same < 3 && tries < 50; ++tries) {
+    QTest::qWait(50);
+    OnScreen now = onScreen(window);
+    same = now.client == last.client && now.frame == last.frame ? same + 1 : 0;
+    last = now;
+  }
+  return last;
+}
+
+int px(int twips) {
+  return twipsToPixels(twips, 96);
+}
+
+void expectCentredOn(const QRect& window, const QRect& on, int slack) {
+  EXPECT_NEAR(window.center().x(), on.center().x(), slack);
+  EXPECT_NEAR(window.center().y(), on.center().y(), slack);
+}
+
+TEST_F(DesktopTest, AboutBoxOpensAtItsDesignedSizeCentredOnTheMainWindow) {
+  OnScreen main = settled(&app.widget());
+  LinuxSystemInformation info;
+  AboutWindow about(&app.widget(), info);
+  about.show();
+  OnScreen box = settled(&about);
+  EXPECT_EQ(box.client.size(), QSize(px(5808), px(3084)));
+  expectCentredOn(box.outer(), main.outer(), 30);
+
+  about.sysInfoButton()->click();
+  OnScreen enlarged = settled(&about);
+  EXPECT_EQ(enlarged.outer().height(), px(6768));  // the outer height asked for
+  EXPECT_EQ(enlarged.outer().top(), box.outer().top() - px(1500));
+  EXPECT_EQ(enlarged.client.width(), px(5808));
+}
+
+TEST_F(DesktopTest, HelpWindowOpensAtItsDesignedSizeCentredOnTheMainWindow) {
+  OnScreen main = settled(&app.widget());
+  HelpWindow help(&app.widget());
+  ASSERT_TRUE(help.LoadFile(HELP_FILE));
+  help.show();
+  OnScreen shown = settled(&help);
+  EXPECT_EQ(shown.client.size(), QSize(px(8424), px(6480)));
+  EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(shown.outer()));
+  expectCentredOn(shown.outer(), main.outer(), 30);
+}
+
+TEST_F(DesktopTest, SplashOpensAtItsDesignedSizeCentredOnTheScreen) {
+  SplashWindow splash;
+  splash.show();
+  OnScreen shown = settled(&splash);
+  EXPECT_EQ(shown.client.size(), QSize(px(5640), px(3612)));
+  expectCentredOn(shown.outer(), QRect(0, 0, 1280, 1024), 20);
+}
+
+TEST_F(DesktopTest, PrintWaitWindowOpensAtItsDesignedSizeCentredOnTheMainWindow) {
+  OnScreen main = settled(&app.widget());
+  QTemporaryDir folder;
+  std::string bitmap = folder.path().toStdString() + "/pic.bmp";
+  ASSERT_TRUE(QtPictureSaver(*app.widget().picture()).savePicture(bitmap));
+  app.printWait().showWithPicture(bitmap);
+  OnScreen shown = settled(app.printWait().window());
+  EXPECT_EQ(shown.client.size(), QSize(px(3360), px(3768)));
+  expectCentredOn(shown.outer(), main.outer(), 30);
+  app.printWait().hide();
+}
+
+TEST_F(DesktopTest, ReportWindowOpensBesideTheMainWindowWhollyOnTheScreen) {
+  OnScreen main = settled(&app.widget());
+  app.reports().showReportWindow();
+  OnScreen report = settled(app.reports().window());
+  EXPECT_FALSE(report.outer().intersects(main.outer()));
+  EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(report.outer()));
+  EXPECT_GT(report.client.left(), main.outer().right());  // on the right, where there is room
 }
 
 }  // namespace
