@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The installed package as a normal user meets it: apt installs the .deb,
+# a user who is not root starts the real program under Xvfb with openbox,
+# prints through the Page Setup dialog to a PDF file, and the page is read
+# back; then apt purges the package and none of its files stay behind.
+# Needs root (to install and to make the user); skipped otherwise.
+set -euo pipefail
+build="$1"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: installing the package needs root"; exit 77; }
+user=anglewise-user
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --build "$build" --target package >/dev/null
+deb="$(realpath "$(ls "$build"/anglewise_*.deb)")"
+cleanup() {
+  apt-get purge -y -qq anglewise >/dev/null 2>&1 || true
+  userdel -r "$user" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+id "$user" >/dev/null 2>&1 || useradd -m "$user"
+home="$(getent passwd "$user" | cut -d: -f6)"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null ||
+  fail "apt could not install $deb"
+
+# On the desktop: start, Print > Print Display, accept the dialog's
+# "Print to File (PDF)" and its file in the user's home, close.
+"$here/../desktop/with_desktop.sh" bash -c '
+  set -euo pipefail
+  user="$1" home="$2"
+  runtime="$(mktemp -d)"; chown "$user" "$runtime"; chmod 700 "$runtime"
+  runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+    PATH=/usr/bin:/bin sh -c "cd && exec anglewise" >"$runtime/anglewise.log" 2>&1 &
+  window() { xdotool search --name "$1" 2>/dev/null | tail -n 1 || true; }
+  for _ in $(seq 150); do
+    main="$(window "^Anglewise$")"
+    [ -n "$main" ] && xwininfo -id "$main" | grep -q IsViewable && break
+    sleep 0.2
+  done
+  [ -n "$main" ] || { echo "the main window never showed" >&2; exit 1; }
+  xdotool windowactivate --sync "$main" key --clearmodifiers alt+p
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 100); do dialog="$(window "^Page Setup$")"; [ -n "$dialog" ] && break; sleep 0.1; done
+  [ -n "$dialog" ] || { echo "the Page Setup dialog never opened" >&2; exit 1; }
+  sleep 0.5
+  xdotool windowactivate --sync "$dialog" key Return
+  for _ in $(seq 100); do [ -s "$home/print.pdf" ] && break; sleep 0.1; done
+  sleep 0.5
+  wmctrl -i -c "$main"
+  wait
+' _ "$user" "$home" || fail "printing as $user on the desktop did not work"
+
+page="$(pdftotext -layout "$home/print.pdf" -)" || fail "no readable page at $home/print.pdf"
+grep -q "Anglewise" <<<"$page" || fail "the page has no title: $page"
+for label in "X =" "A Angle =" "Height =" "Area ="; do
+  grep -q "$label" <<<"$page" || fail "the page has no \"$label\" line"
+done
+[ "$(pdfimages -list "$home/print.pdf" | tail -n +3 | wc -l)" -ge 1 ] || fail "no figure on the page"
+own="$home/.local/share/anglewise"
+[ -s "$own/pic.bmp" ] || fail "the figure bitmap is not in the user's own folder $own"
+[ "$(readlink "$own/helpanglewise.rtf")" = /usr/lib/anglewise/helpanglewise.rtf ] ||
+  fail "the user's folder does not link the installed help file"
+[ ! -e /usr/lib/anglewise/pic.bmp ] || fail "pic.bmp was written into the package's folder"
+
+apt-get purge -y -qq anglewise >/dev/null || fail "apt could not purge the package"
+[ ! -e /usr/lib/anglewise ] || fail "purge left /usr/lib/anglewise: $(ls -A /usr/lib/anglewise)"
+echo "package printed as $user: $(wc -c <"$home/print.pdf") byte page; purge left nothing"
