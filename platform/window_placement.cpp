@@ -7,6 +7,8 @@ namespace anglewise {
 namespace {
 
 constexpr int kGap = 8;
+// Smaller than this, a report beside the owner is no use: it goes over it.
+constexpr QSize kSmallest(360, 300);
 
 QPoint clampedInto(QPoint corner, QSize size, const QRect& area) {
   return {std::clamp(corner.x(), area.left(), area.right() + 1 - size.width()),
@@ -23,24 +25,58 @@ int covered(const QRect& place, const QList<QRect>& controls) {
                                         [&](const QRect& c) { return place.intersects(c); }));
 }
 
+// The part of `area` on one side of `owner`, beyond the gap.
+QRect freeSide(int side, const QRect& owner, const QRect& area) {
+  QRect free = area;
+  switch (side) {
+    case 0:
+      free.setLeft(owner.right() + 1 + kGap);
+      break;
+    case 1:
+      free.setRight(owner.left() - 1 - kGap);
+      break;
+    case 2:
+      free.setTop(owner.bottom() + 1 + kGap);
+      break;
+    default:
+      free.setBottom(owner.top() - 1 - kGap);
+      break;
+  }
+  return free;
+}
+
+// Where a window of `size` goes in `free`: as near the owner's top (or
+// left) edge as the free part allows, touching the owner's side.
+QRect inFree(int side, QSize size, const QRect& owner, const QRect& free) {
+  QPoint corner = side == 0   ? QPoint(free.left(), owner.top())
+                  : side == 1 ? QPoint(free.right() + 1 - size.width(), owner.top())
+                  : side == 2 ? QPoint(owner.left(), free.top())
+                              : QPoint(owner.left(), free.bottom() + 1 - size.height());
+  return QRect(clampedInto(corner, size, free), size);
+}
+
 }  // namespace
 
 QRect placeBeside(QSize size, const QRect& owner, const QRect& area, const QList<QRect>& controls) {
   size = size.boundedTo(area.size());
-  const QPoint beside[] = {
-      {owner.right() + 1 + kGap, owner.top()},
-      {owner.left() - kGap - size.width(), owner.top()},
-      {owner.left(), owner.bottom() + 1 + kGap},
-      {owner.left(), owner.top() - kGap - size.height()},
-  };
-  for (QPoint corner : beside) {
-    QRect place(corner, size);
-    if (area.contains(place) && !place.intersects(owner)) return place;
+  // Beside the owner at the size asked for; else beside it, made smaller.
+  for (bool shrink : {false, true}) {
+    for (int side = 0; side < 4; ++side) {
+      QRect free = freeSide(side, owner, area);
+      if (free.isEmpty()) continue;
+      QSize fitted = shrink ? size.boundedTo(free.size()) : size;
+      if (fitted.width() < kSmallest.width() || fitted.height() < kSmallest.height()) continue;
+      if (free.width() >= fitted.width() && free.height() >= fitted.height()) {
+        return inFree(side, fitted, owner, free);
+      }
+    }
   }
-  // No room beside: the candidates are the four places above pushed onto
-  // the area, and the area's corners.
+  // No room beside: the candidates are the area's corners and the places
+  // beside the owner pushed onto the area.
   QList<QPoint> corners;
-  for (QPoint corner : beside) corners << clampedInto(corner, size, area);
+  for (int side = 0; side < 4; ++side) {
+    corners << clampedInto(inFree(side, size, owner, area).topLeft(), size, area);
+  }
   corners << area.topLeft() << QPoint(area.right() + 1 - size.width(), area.top())
           << QPoint(area.left(), area.bottom() + 1 - size.height())
           << QPoint(area.right() + 1 - size.width(), area.bottom() + 1 - size.height());

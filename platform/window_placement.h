@@ -10,9 +10,10 @@ namespace anglewise {
 
 /// The outer frame for a window of outer size `size` next to `owner` (its
 /// outer frame) on `area`: right of the owner, else left, below or above,
-/// each wholly on the area and clear of the owner; where none has room,
-/// the place on the area that covers the fewest of `controls` (then the
-/// least of the owner). The size is bounded by the area.
+/// each wholly on the area and clear of the owner, at the size asked for
+/// or else smaller (down to a useful least size); where none has room, the
+/// place on the area that covers the fewest of `controls` (then the least
+/// of the owner). The size is bounded by the area.
 QRect placeBeside(QSize size, const QRect& owner, const QRect& area, const QList<QRect>& controls);
 
 }  // namespace anglewise

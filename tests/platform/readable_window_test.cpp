@@ -154,28 +154,19 @@ TEST_P(PlaceBesideTest, OnTheScreenAndBesideTheMainWindowWhereThereIsRoom) {
   EXPECT_TRUE(c.area.contains(place));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, PlaceBesideTest,
-                         testing::Values(PlacementCase{"RoomOnTheRight",
-                                                       {0, 0, 560, 425},
-                                                       {0, 0, 1280, 1024},
-                                                       {560, 620},
-                                                       {568, 0, 560, 620}},
-                                         PlacementCase{"RoomOnTheLeft",
-                                                       {700, 0, 560, 425},
-                                                       {0, 0, 1280, 1024},
-                                                       {560, 620},
-                                                       {132, 0, 560, 620}},
-                                         PlacementCase{"SmallScreenAvoidsTheButtons",
-                                                       {3, 0, 560, 425},
-                                                       {0, 0, 1024, 768},
-                                                       {560, 620},
-                                                       {464, 148, 560, 620}},
-                                         PlacementCase{"TallerThanTheScreen",
-                                                       {3, 0, 560, 425},
-                                                       {0, 0, 1024, 512},
-                                                       {560, 1240},
-                                                       {464, 0, 560, 512}}),
-                         [](const testing::TestParamInfo<PlacementCase>& info) {
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Screens, PlaceBesideTest, testing::Values(
+    PlacementCase{"RoomOnTheRight", {0, 0, 560, 425}, {0, 0, 1280, 1024}, {560, 620},
+                  {568, 0, 560, 620}},
+    PlacementCase{"RoomOnTheLeft", {700, 0, 560, 425}, {0, 0, 1280, 1024}, {560, 620},
+                  {132, 0, 560, 620}},
+    PlacementCase{"SmallScreenNarrowerBeside", {3, 0, 560, 425}, {0, 0, 1024, 768}, {560, 620},
+                  {571, 0, 453, 620}},
+    PlacementCase{"TallerThanTheScreen", {3, 0, 560, 425}, {0, 0, 1024, 512}, {560, 1240},
+                  {571, 0, 453, 512}},
+    PlacementCase{"NoRoomBesideAvoidsTheButtons", {0, 0, 1000, 740}, {0, 0, 1024, 768},
+                  {560, 620}, {464, 148, 560, 620}}),
+    [](const testing::TestParamInfo<PlacementCase>& info) {
                            return info.param.name;
                          });
 
