@@ -17,9 +17,9 @@
 #include "platform/about_window.h"
 #include "platform/desktop_app.h"
 #include "platform/help_window.h"
+#include "platform/num_lock.h"
 #include "platform/splash_window.h"
 #include "platform/twips.h"
-#include "platform/num_lock.h"
 
 namespace anglewise {
 namespace {

@@ -166,5 +166,19 @@ TEST_F(WidgetTest, KeyboardOnTheFigureDoesWhatAClickDoes) {
   EXPECT_EQ(app.model().state.sideX, 500);  // the default figure was drawn again
 }
 
+// A keyboard user sees where the focus is; the saved picture never does.
+TEST_F(WidgetTest, FocusedFigureShowsAFocusMarkOnScreenOnly) {
+  app.widget().show();
+  QApplication::setActiveWindow(&app.widget());
+  PictureWidget* figure = app.widget().picture();
+  w<QWidget>("Text1")->setFocus();
+  QImage unfocused = figure->grab().toImage();
+  QImage saved = figure->image();
+  figure->setFocus();
+  ASSERT_TRUE(figure->hasFocus());
+  EXPECT_NE(figure->grab().toImage(), unfocused);
+  EXPECT_EQ(figure->image(), saved);
+}
+
 }  // namespace
 }  // namespace anglewise
