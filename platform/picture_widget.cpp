@@ -3,8 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <cmath>
 
 namespace anglewise {
@@ -95,11 +93,9 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(innerRect(), image_);
   // The focus mark stands on the screen only, never in the saved picture.
   if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = innerRect().toAlignedRect().adjusted(2, 2, -2, -2);
-    focus.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    // Drawn whatever the style: some styles mark focus only after a Tab.
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+    painter.drawRect(innerRect().toAlignedRect().adjusted(2, 2, -3, -3));
   }
 }
 
