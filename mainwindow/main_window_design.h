@@ -1,7 +1,8 @@
 #pragma once
 // The designed layout of the main window: every control with its kind,
 // container, position and size in twips, caption, tooltip, font and tab
-// order, and the menu bar. The real window is built from these tables.
+// order, what a screen reader calls it, and the menu bar. The real window
+// is built from these tables.
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,11 @@ struct ControlDesign {
   TextAlign align = TextAlign::Left;
   bool wordWrap = false;
   int tabIndex = -1;  ///< -1: not reached with Tab
+  /// What a screen reader calls the control, and says of it ("" for
+  /// none: the toolkit's own, from the caption); a result label's
+  /// description is its value, set as it changes.
+  std::string accessibleName;
+  std::string accessibleDescription;
 };
 
 /// One item of the menu bar; a top-level menu has an empty `parent`.

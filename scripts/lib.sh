@@ -4,18 +4,21 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Debian packages the build, the tests and the window need.
-PACKAGES=(
+# What building and running the window and the command line need.
+RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb-xkb-dev
   nlohmann-json3-dev libcli11-dev
+  libmpfr-dev libcairo2-dev libcsv-dev
+  fonts-liberation2 fonts-dejavu-core
+)
+
+# What the tests, the fuzzing, the benchmarks and the package add.
+TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format git
-  fonts-liberation2 fonts-dejavu-core
-  poppler-utils librsvg2-bin
-  libmpfr-dev libcairo2-dev python3-mpmath libcsv-dev
+  poppler-utils librsvg2-bin python3-mpmath
   dpkg-dev help2man lintian desktop-file-utils appstream man-db groff-base
-  libxcb-xkb-dev
   xvfb openbox x11-utils xdotool wmctrl python3
   dbus at-spi2-core python3-pyatspi
 )
@@ -27,10 +30,11 @@ as_root() {
   fi
 }
 
-# Installs the packages that are not installed yet; a second run is quick.
+# Installs those of the given packages that are not installed yet; a second
+# run is quick.
 ensure_packages() {
   local missing=()
-  for pkg in "${PACKAGES[@]}" "$@"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
   done
   [ "${#missing[@]}" -eq 0 ] && return 0

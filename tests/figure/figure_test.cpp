@@ -70,6 +70,10 @@ struct MarginCase {
   double margin;
 };
 
+void PrintTo(const MarginCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ObliqueMarginTest : public testing::TestWithParam<MarginCase> {};
 
 TEST_P(ObliqueMarginTest, GrowsWithTheLargestAngle) {

@@ -47,6 +47,12 @@ struct WriterCase {
   const char* reference;  // unrtf --text of the same file, banner removed
 };
 
+// A case is named by its file, not by where the source tree lies.
+void PrintTo(const WriterCase& c, std::ostream* out) {
+  std::string path = c.rtf;
+  *out << path.substr(path.find_last_of('/') + 1);
+}
+
 class RealWriters : public ::testing::TestWithParam<WriterCase> {};
 
 TEST_P(RealWriters, GiveTheWordsUnrtfFinds) {

@@ -62,6 +62,10 @@ struct RefusalCase {
   std::vector<std::string> titles;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class DisplayRefusalTest : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(DisplayRefusalTest, ShowsMessagesInOrderAndDisplaysNothing) {

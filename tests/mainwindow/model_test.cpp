@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "mainwindow/main_window_design.h"
 #include "session.h"
 
@@ -111,6 +113,20 @@ TEST(MainWindowDesignTest, TabOrderStartsWithTheTriangleKind) {
       "displaynow", "Printitnow", "Clearthebaord", "exitnow", "Option1",  "Option2",      "Check1",
       "Check2",     "Check3",     "Check4",        "Check5",  "Picture1", "over90checked"};
   EXPECT_EQ(names, expected);
+}
+
+// A screen reader names every control a user acts on or reads a result
+// from; the names are unique, so a user can tell them apart.
+TEST(MainWindowDesignTest, EveryControlAUserUsesOrReadsHasItsOwnSpokenName) {
+  std::set<std::string> names;
+  for (const ControlDesign& d : mainWindowControls()) {
+    bool result = d.kind == ControlKind::Label && d.caption.empty();
+    bool used = d.tabIndex >= 0 && d.kind != ControlKind::OptionButton;  // options: captions
+    if (!result && !used) continue;
+    EXPECT_FALSE(d.accessibleName.empty()) << d.name << " has no spoken name";
+    EXPECT_TRUE(names.insert(d.accessibleName).second) << d.accessibleName << " is used twice";
+  }
+  EXPECT_EQ(names.size(), 12u + 5u + 5u + 4u + 2u);  // results, boxes, ticks, buttons, more
 }
 
 TEST(MainWindowDesignTest, MenuBarAsDesigned) {

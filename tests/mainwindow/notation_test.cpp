@@ -12,6 +12,10 @@ struct SwitchCase {
   double angle;
 };
 
+void PrintTo(const SwitchCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ToDecimalTest : public testing::TestWithParam<SwitchCase> {};
 
 TEST_P(ToDecimalTest, ConvertsTheAngleBox) {

@@ -20,6 +20,10 @@ struct ObliqueCase {
   std::array<double, 5> record;          ///< sideX, sideY, sideZ, angleA, angleB
 };
 
+void PrintTo(const ObliqueCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ObliqueSolutionTest : public testing::TestWithParam<ObliqueCase> {};
 
 TEST_P(ObliqueSolutionTest, ShowsEveryResultExactly) {

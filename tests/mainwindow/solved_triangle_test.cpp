@@ -21,6 +21,10 @@ struct SolvedCase {
   size_t messages;
 };
 
+void PrintTo(const SolvedCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class SolvedTriangleTest : public testing::TestWithParam<SolvedCase> {};
 
 TEST_P(SolvedTriangleTest, ObliqueClickDrawsOnlyASolvedTriangle) {

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "mainwindow/main_window_design.h"
 #include "platform/caption_fitting.h"
 #include "platform/desktop_app.h"
 #include "tests/platform/gui_fixture.h"
@@ -164,6 +165,25 @@ TEST_F(WidgetTest, KeyboardOnTheFigureDoesWhatAClickDoes) {
   app.model().state.sideX = 0, app.model().state.sideY = 0;
   QTest::keyClick(figure, Qt::Key_Return);
   EXPECT_EQ(app.model().state.sideX, 500);  // the default figure was drawn again
+}
+
+// What a screen reader hears is what the design table says, for every
+// control it names, result labels included.
+TEST_F(WidgetTest, AccessibleNamesComeFromTheDesignTable) {
+  int named = 0;
+  for (const ControlDesign& d : mainWindowControls()) {
+    if (d.accessibleName.empty()) continue;
+    QWidget* widget = app.widget().control(QString::fromStdString(d.name));
+    ASSERT_NE(widget, nullptr) << d.name;
+    EXPECT_EQ(widget->accessibleName().toStdString(), d.accessibleName);
+    if (!d.accessibleDescription.empty()) {
+      EXPECT_EQ(widget->accessibleDescription().toStdString(), d.accessibleDescription);
+    }
+    ++named;
+  }
+  EXPECT_GE(named, 28);
+  app.model().zrad.setCaption(" 5");  // a result's description is its value
+  EXPECT_EQ(w<QLabel>("zrad")->accessibleDescription(), " 5");
 }
 
 // A keyboard user sees where the focus is; the saved picture never does.

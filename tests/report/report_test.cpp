@@ -92,6 +92,10 @@ struct WindowCase {
   std::optional<int> shown;
 };
 
+void PrintTo(const WindowCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ReportOfTheWindowTest : public testing::TestWithParam<WindowCase> {};
 
 TEST_P(ReportOfTheWindowTest, SaysWhetherTheShownTriangleFits) {

@@ -18,6 +18,10 @@ struct ReadCase {
   bool reset;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ReadDmsTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadDmsTest, ReadsTheAngle) {
@@ -52,6 +56,10 @@ struct FormatCase {
   double degrees;
   const char* text;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class FormatDmsTest : public testing::TestWithParam<FormatCase> {};
 
@@ -126,6 +134,10 @@ struct FieldCase {
   double degrees;
   bool reset;
 };
+
+void PrintTo(const FieldCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ReadDmsFieldsTest : public testing::TestWithParam<FieldCase> {};
 

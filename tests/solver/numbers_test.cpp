@@ -19,6 +19,10 @@ struct ValCase {
   double expected;
 };
 
+void PrintTo(const ValCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ValTest : public testing::TestWithParam<ValCase> {};
 
 TEST_P(ValTest, ReadsTheLeadingNumber) {
@@ -50,6 +54,10 @@ struct StrCase {
   const char* expected;
 };
 
+void PrintTo(const StrCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class StrTest : public testing::TestWithParam<StrCase> {};
 
 TEST_P(StrTest, WritesFifteenDigitsWithLeadingBlank) {
@@ -77,6 +85,10 @@ struct RoundCase {
   int places;
   double expected;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class RoundTest : public testing::TestWithParam<RoundCase> {};
 

@@ -1,0 +1,56 @@
+# Every library the build needs, looked for at configure time, so a missing
+# one is one clear message naming the Debian package that brings it rather
+# than a failure halfway through the build.
+find_package(PkgConfig QUIET)
+
+function(anglewise_missing what package)
+  message(FATAL_ERROR "${what} was not found: install the Debian package ${package} "
+                      "(apt-get install ${package}), or run scripts/test, which installs it.")
+endfunction()
+
+if(NOT PKG_CONFIG_FOUND)
+  anglewise_missing("pkg-config" pkg-config)
+endif()
+
+# anglewise_pkg(PREFIX package module...): a pkg-config module as PkgConfig::PREFIX.
+macro(anglewise_pkg prefix package)
+  pkg_check_modules(${prefix} QUIET IMPORTED_TARGET ${ARGN})
+  if(NOT ${prefix}_FOUND)
+    anglewise_missing("${ARGN} (pkg-config)" ${package})
+  endif()
+endmacro()
+
+# anglewise_package(Name package [args...]): a CMake package.
+macro(anglewise_package name package)
+  find_package(${name} ${ARGN} QUIET)
+  if(NOT ${name}_FOUND)
+    anglewise_missing("${name} (CMake package)" ${package})
+  endif()
+endmacro()
+
+anglewise_package(nlohmann_json nlohmann-json3-dev 3.10)
+anglewise_package(CLI11 libcli11-dev)
+anglewise_pkg(MPFR libmpfr-dev mpfr)
+anglewise_pkg(CAIRO libcairo2-dev cairo cairo-pdf cairo-svg cairo-png)
+
+# libcsv ships no pkg-config file: its header and library, as the target csv.
+find_path(CSV_INCLUDE_DIR csv.h)
+find_library(CSV_LIBRARY csv)
+if(NOT CSV_INCLUDE_DIR OR NOT CSV_LIBRARY)
+  anglewise_missing("libcsv (csv.h and libcsv.so)" libcsv-dev)
+endif()
+add_library(csv UNKNOWN IMPORTED GLOBAL)
+set_target_properties(csv PROPERTIES IMPORTED_LOCATION "${CSV_LIBRARY}"
+                                     INTERFACE_INCLUDE_DIRECTORIES "${CSV_INCLUDE_DIR}")
+
+if(ANGLEWISE_GUI)
+  find_package(Qt6 6.2 QUIET COMPONENTS Widgets PrintSupport Test)
+  if(NOT Qt6_FOUND)
+    anglewise_missing("Qt 6 (Widgets, PrintSupport, Test)" qt6-base-dev)
+  endif()
+  anglewise_pkg(XCB_XKB libxcb-xkb-dev xcb xcb-xkb)
+endif()
+
+if(ANGLEWISE_TESTS)
+  anglewise_package(GTest libgtest-dev)
+endif()
