@@ -5,7 +5,7 @@ set -uo pipefail
 source_root="$1"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-for folder in ports solver figure report export mainwindow help headless cli platform app; do
+for folder in $(cd "$source_root" && ls -d */ | grep -v "^build"); do
   cp -r "$source_root/$folder" "$work/"
 done
 failures=0 passed=0
