@@ -1,5 +1,6 @@
 // Anglewise, the desktop calculator for plane triangles.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <string_view>
 
@@ -23,13 +24,14 @@ bool answeredFromTheCommandLine(int argc, char** argv) {
     }
     if (arg == "--help" || arg == "-h") {
       std::printf(
-          "Usage: anglewise [OPTION]\n"
+          "Usage: anglewise [OPTION] [FILE.anglewise]\n"
           "Anglewise, a calculator for plane triangles: choose a right or an oblique\n"
           "triangle, type the known sides and angles, tick them and press Display.\n"
           "The window solves the triangle, shows every side, angle, height, width and\n"
           "area, draws it to scale, prints it, and tells the true triangle behind it\n"
           "in the Triangle Report (Ctrl+R).\n"
           "\n"
+          "  FILE.anglewise a triangle file to open in the History window\n"
           "  -h, --help     display this help and exit\n"
           "  --version      output version information and exit\n"
           "\n"
@@ -51,9 +53,35 @@ int usageError(const char* sentence) {
   return kExitUsage;
 }
 
-// What is left once Qt has taken its own options (-style, -platform...).
-const char* unknownArgument(int argc, char** argv) {
-  return argc > 1 ? argv[1] : nullptr;
+// What is left once Qt has taken its own options (-style, -platform...):
+// at most one triangle file to open, and no other option.
+bool readArguments(int argc, char** argv, QString& file) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg.size() > 1 && arg[0] == '-') {
+      std::fprintf(stderr, "anglewise: unknown option %s; anglewise --help lists the options.\n",
+                   argv[i]);
+      return false;
+    }
+    if (!file.isEmpty()) {
+      std::fprintf(stderr, "anglewise: opens one triangle file at a time, not %s as well.\n",
+                   argv[i]);
+      return false;
+    }
+    file = QString::fromLocal8Bit(argv[i]);
+  }
+  return true;
+}
+
+// What the history had to leave out or move aside at start, said once the
+// window is up.
+void tellStartNote(anglewise::DesktopApp& desktop) {
+  QString note = desktop.history().startNote();
+  if (note.isEmpty()) return;
+  auto* box = new QMessageBox(QMessageBox::Information, "History", note, QMessageBox::Ok,
+                              &desktop.widget());
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 }  // namespace
@@ -66,11 +94,8 @@ int main(int argc, char** argv) {
         "run it on a desktop, or solve without a screen with anglewise-cli.");
   }
   QApplication app(argc, argv);
-  if (const char* unknown = unknownArgument(argc, argv)) {
-    std::fprintf(stderr, "anglewise: unknown option %s; anglewise --help lists the options.\n",
-                 unknown);
-    return kExitUsage;
-  }
+  QString file;
+  if (!readArguments(argc, argv, file)) return kExitUsage;
   QApplication::setApplicationName("Anglewise");
   QApplication::setWindowIcon(anglewise::windowIcon());
   auto splash = std::make_unique<anglewise::SplashWindow>();
@@ -79,5 +104,7 @@ int main(int argc, char** argv) {
   splash.reset();
   desktop.widget().show();
   desktop.widget().control<QWidget>("opt90D")->setFocus();
+  tellStartNote(desktop);
+  if (!file.isEmpty()) desktop.history().openFile(file);
   return QApplication::exec();
 }

@@ -38,10 +38,21 @@ DesktopApp::DesktopApp()
   model_->state.programFolder = programFolder();
   reports_ = new ReportActions(*widget_, *model_, recorded_, settings_);
   nameMainWindowControls(*widget_);
-  bindMainWindow(*widget_, *model_, [this] {
+  history_ = new HistoryKeeper(
+      *widget_, *model_, messages_, [this] { return reports_->report().consistent; },
+      [this] {
+        reports_->refresh();
+        describeFigure(*widget_, *model_);
+      });
+  history_->addCommandsTo(reports_->menu());
+  CommandHooks hooks;
+  hooks.before = [this](std::string_view command) { history_->before(command); };
+  hooks.after = [this](std::string_view command) {
     reports_->refresh();
     describeFigure(*widget_, *model_);
-  });
+    history_->after(command);
+  };
+  bindMainWindow(*widget_, *model_, hooks);
   QObject::connect(widget_->menuAction("mnuHelpContents"), &QAction::triggered,
                    [this] { mnuHelpContents_Click(); });
   QObject::connect(widget_->menuAction("mnuHelpAbout"), &QAction::triggered,

@@ -8,6 +8,7 @@
 #include "figure/tee_picture_box.h"
 #include "help/linux_system_info.h"
 #include "mainwindow/main_window.h"
+#include "platform/history_keeper.h"
 #include "platform/main_window_widget.h"
 #include "platform/qt_ports.h"
 #include "platform/qt_printing.h"
@@ -31,6 +32,7 @@ class DesktopApp {
   QtPrintWaitWindow& printWait() { return wait_; }
   QtWindowFrame& frame() { return frame_; }
   ReportActions& reports() { return *reports_; }
+  HistoryKeeper& history() { return *history_; }
 
   /// frmHelp created and loaded (the help file read, or the message shown).
   std::unique_ptr<HelpWindow> loadHelpWindow();
@@ -58,6 +60,7 @@ class DesktopApp {
   std::unique_ptr<MainWindow> model_;
   LinuxSystemInformation systemInfo_;
   ReportActions* reports_ = nullptr;  // owned by the main window widget
+  HistoryKeeper* history_ = nullptr;  // owned by the main window widget
 };
 
 /// The folder of the running executable, links resolved, ending with "/".

@@ -75,11 +75,12 @@ void bindMenuItem(QAction* action, MenuItem& item) {
 // A command runs its model handler from its button, its menu action or the
 // picture; a checkable menu action then shows the model's check again.
 void bindCommand(MainWindowWidget& widget, MainWindow& model, const NamedCommand& command,
-                 const std::function<void()>& after) {
+                 const CommandHooks& hooks) {
   QString name = QString::fromUtf8(command.name.data(), command.name.size());
-  auto run = [&model, handler = command.handler, after] {
+  auto run = [&model, handler = command.handler, hooks, id = command.name] {
+    if (hooks.before) hooks.before(id);
     (model.*handler)();
-    if (after) after();
+    if (hooks.after) hooks.after(id);
   };
   if (auto* button = widget.control<QToolButton>(name)) {
     QObject::connect(button, &QToolButton::clicked, run);
@@ -107,14 +108,13 @@ struct ControlBinder {
 
 }  // namespace
 
-void bindMainWindow(MainWindowWidget& widget, MainWindow& model,
-                    std::function<void()> afterCommand) {
+void bindMainWindow(MainWindowWidget& widget, MainWindow& model, CommandHooks hooks) {
   for (const NamedControl& entry : model.controls()) {
     QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
     std::visit(ControlBinder{widget, name}, entry.control);
   }
   for (const NamedCommand& command : MainWindow::commands()) {
-    bindCommand(widget, model, command, afterCommand);
+    bindCommand(widget, model, command, hooks);
   }
   QObject::connect(widget.control<QToolButton>("exitnow"), &QToolButton::clicked,
                    [&widget] { widget.close(); });

@@ -3,13 +3,20 @@
 // updates its widget with the widget's signals blocked; a user's edit, tick
 // or click updates the model and raises the model's own event.
 #include <functional>
+#include <string_view>
 
 namespace anglewise {
 
 class MainWindow;
 class MainWindowWidget;
 
-void bindMainWindow(MainWindowWidget& widget, MainWindow& model,
-                    std::function<void()> afterCommand = {});
+/// What runs around every command a user gives (a button, a menu item, a
+/// click on the figure), by the command's name.
+struct CommandHooks {
+  std::function<void(std::string_view)> before;
+  std::function<void(std::string_view)> after;
+};
+
+void bindMainWindow(MainWindowWidget& widget, MainWindow& model, CommandHooks hooks = {});
 
 }  // namespace anglewise

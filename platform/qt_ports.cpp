@@ -12,6 +12,7 @@ int QtMessageBox::show(const std::string& text, int style, const std::string& ti
   QMessageBox box(style == kStyleExclamation ? QMessageBox::Warning : QMessageBox::Information,
                   QString::fromStdString(title), body, QMessageBox::Ok, owner);
   box.exec();
+  said.push_back(title + ": " + text);
   return 1;
 }
 

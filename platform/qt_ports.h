@@ -2,6 +2,8 @@
 // Message boxes and the beep through Qt.
 #include <QPointer>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "ports/ports.h"
 
@@ -12,6 +14,8 @@ class QtMessageBox : public MessageBoxPort {
  public:
   int show(const std::string& text, int style, const std::string& title) override;
   QPointer<QWidget> owner;
+  /// Every box shown, as "title: text", for the history.
+  std::vector<std::string> said;
 };
 
 class QtBeep : public BeepPort {

@@ -1,12 +1,14 @@
 #include "platform/qt_printing.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QWindow>
 #include <cmath>
 
+#include "files/whole_file.h"
 #include "platform/qt_window_frame.h"
 #include "platform/twips.h"
 #include "solver/checked_math.h"
@@ -26,13 +28,20 @@ double imageDpi(const QImage& image) {
 }  // namespace
 
 // The bitmap records its pixel density, so on a screen scaled by 2 its
-// twice as many pixels still stand for the same designed size.
+// twice as many pixels still stand for the same designed size. It is made
+// in memory and written whole or not at all: a save that fails keeps the
+// last pic.bmp as it was.
 bool QtPictureSaver::savePicture(const std::string& path) {
   QImage image = picture_.image();
   double dpi = logicalDpi(&picture_) * picture_.devicePixelRatioF();
   image.setDotsPerMeterX(static_cast<int>(std::lround(dpi * kInchesPerMeter)));
   image.setDotsPerMeterY(image.dotsPerMeterX());
-  return image.save(QString::fromStdString(path), "BMP");
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP")) return false;
+  return writeWholeFile(path,
+                        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))
+      .empty();
 }
 
 PrintSetupDialog::Result QtPrintSetupDialog::showPrintSetup(const std::string& title) {

@@ -32,7 +32,7 @@ class ScreenReaderTest(unittest.TestCase):
     def setUpClass(cls):
         cls.config = tempfile.TemporaryDirectory()
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   XDG_CONFIG_HOME=cls.config.name)
+                   XDG_CONFIG_HOME=cls.config.name, XDG_DATA_HOME=cls.config.name)
         cls.process = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.DEVNULL)
 
         def application():

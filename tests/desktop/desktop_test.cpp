@@ -31,6 +31,9 @@ class DesktopTest : public testing::Test {
     static char name[] = "desktop_tests";
     static char* argv[] = {name, nullptr};
     if (!QApplication::instance()) new QApplication(argc, argv);
+    // The history and the user's folders of the windows made below, not the real ones.
+    static QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
   }
   DesktopTest() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());

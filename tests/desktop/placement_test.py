@@ -43,7 +43,7 @@ class Session:
     """One start of the program, up to its main window settling on screen."""
 
     def __init__(self, config):
-        env = dict(os.environ, XDG_CONFIG_HOME=config)
+        env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=config)
         self.process = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.DEVNULL)
         self.window = self._main_window()
         self.frame = self._settled_frame()

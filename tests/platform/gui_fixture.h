@@ -26,6 +26,7 @@ class GuiTest : public testing::Test {
 
   GuiTest() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    qputenv("XDG_DATA_HOME", config.path().toUtf8());  // the history, the program folder
     watchdog_.setInterval(20);
     QObject::connect(&watchdog_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
