@@ -1,29 +1,41 @@
 #include "cli/batch_command.h"
 
-#include <csv.h>
-
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
-#include <memory>
+#include <csignal>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "cli/csv_reader.h"
 #include "cli/exit_status.h"
 #include "cli/row_writer.h"
+#include "cli/utf8_text.h"
 #include "headless/headless_window.h"
 
 namespace anglewise {
 namespace {
 
-enum class Column { Id, Kind, X, Y, Z, A, B, Obtuse, Notation, Places };
+// Unnamed: an empty cell at the end of the header, as a trailing comma
+// leaves; its cells must be empty too.
+enum class Column { Id, Kind, X, Y, Z, A, B, Obtuse, Notation, Places, Unnamed };
 constexpr std::pair<const char*, Column> kColumns[] = {
     {"id", Column::Id},        {"kind", Column::Kind},     {"X", Column::X},
     {"Y", Column::Y},          {"Z", Column::Z},           {"A", Column::A},
     {"B", Column::B},          {"obtuse", Column::Obtuse}, {"notation", Column::Notation},
     {"places", Column::Places}};
 constexpr char kColumnList[] = "id, kind, X, Y, Z, A, B, obtuse, notation and places";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+const char* nameOf(Column column) {
+  for (const auto& [name, known] : kColumns) {
+    if (known == column) return name;
+  }
+  return "";
+}
 
 // What one row asks for, read and checked before the window sees it. The
 // texts are views of the row's cells.
@@ -34,6 +46,15 @@ struct RowRequest {
   bool dms = false;
   int places = 12;
   std::array<std::string_view, 5> values;  ///< X, Y, Z, A, B as typed; "" for none
+};
+
+// The current row's cells: as many kept as the header has columns and one
+// more (their strings reused from row to row), the rest only counted.
+struct RowCells {
+  std::vector<std::string> kept;
+  size_t count = 0;                ///< every cell of the row, kept or not
+  std::optional<size_t> overlong;  ///< the first cell longer than kBatchCellBound
+  std::span<const std::string> view() const { return {kept.data(), std::min(count, kept.size())}; }
 };
 
 std::string quoted(std::string_view text) {
@@ -48,18 +69,42 @@ bool boxCanHold(std::string_view cell) {
   return true;
 }
 
-std::optional<std::string> readRow(const std::vector<Column>& columns,
-                                   std::span<const std::string> cells, RowRequest& row) {
-  if (cells.size() > columns.size()) {
-    return "the row has " + std::to_string(cells.size()) + " cells for " +
-           std::to_string(columns.size()) + " columns";
+// The id is read before anything is checked, so that a row that cannot be
+// read still answers under its id.
+void readId(const std::vector<Column>& columns, const RowCells& cells, RowRequest& row) {
+  std::span<const std::string> kept = cells.view();
+  for (size_t i = 0; i < kept.size() && i < columns.size(); ++i) {
+    if (columns[i] == Column::Id && !kept[i].empty() && cells.overlong != i) row.id = kept[i];
   }
+}
+
+// Cells beyond the named columns: at most as many as the header has, and
+// those under its empty trailing cells empty.
+std::optional<std::string> checkCount(const std::vector<Column>& columns, size_t named,
+                                      const RowCells& cells) {
+  bool fits = cells.count <= columns.size();
+  std::span<const std::string> kept = cells.view();
+  for (size_t i = named; fits && i < kept.size(); ++i) fits = kept[i].empty();
+  if (fits) return std::nullopt;
+  return "the row has " + std::to_string(cells.count) + " cells for " + std::to_string(named) +
+         " columns";
+}
+
+std::optional<std::string> readRow(const std::vector<Column>& columns, size_t named,
+                                   const RowCells& cells, RowRequest& row) {
+  readId(columns, cells, row);
+  if (std::optional<std::string> error = checkCount(columns, named, cells)) return error;
+  if (cells.overlong) {
+    return std::string("the cell of ") + nameOf(columns[*cells.overlong]) + " is longer than " +
+           std::to_string(kBatchCellBound) + " bytes, the most a cell may hold";
+  }
+  std::span<const std::string> kept = cells.view();
   bool kindGiven = false;
-  for (size_t i = 0; i < cells.size(); ++i) {
-    std::string_view cell = cells[i];
+  for (size_t i = 0; i < kept.size(); ++i) {
+    std::string_view cell = kept[i];
     switch (columns[i]) {
       case Column::Id:
-        if (!cell.empty()) row.id = cell;  // else the row keeps its number
+      case Column::Unnamed:
         break;
       case Column::Kind:
         if (cell != "right" && cell != "oblique") {
@@ -160,14 +205,14 @@ void addReport(RowWriter& out, const TriangleReport* report) {
 
 void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow& headless,
                     bool report) {
-  out.cell("id", row.id);
+  out.text("id", row.id);
   out.cell("status", headless.window.state.triangleSolved == 1 ? "solved" : "refused");
   for (const NamedControl& entry : headless.window.controls()) {
     if (auto* label = std::get_if<Label*>(&entry.control)) {
       out.cell(entry.name, (*label)->Caption());
     }
   }
-  out.cell("messages", joinedMessages(headless));
+  out.text("messages", joinedMessages(headless));
   if (report) {
     TriangleReport made = makeReport(headless.window.reportInput());
     addReport(out, &made);
@@ -176,16 +221,30 @@ void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow&
 
 void writeErrorRow(RowWriter& out, std::string_view id, const std::string& reason, bool report,
                    const std::vector<std::string>& resultNames) {
-  out.cell("id", id);
+  out.text("id", id);
   out.cell("status", "error");
   for (const std::string& name : resultNames) out.cell(name, "");
-  out.cell("messages", reason);
+  out.text("messages", reason);
   if (report) addReport(out, nullptr);
 }
 
-class BatchRun {
+// "X", "X" and "id", or "X", "Y" and "id".
+std::string listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += quoted(names[i]);
+  }
+  return text;
+}
+
+std::string signalName(int signal) {
+  return signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : std::to_string(signal);
+}
+
+class BatchRun : public CsvRowSink {
  public:
-  BatchRun(const std::string& source, std::ostream& out, std::ostream& err,
+  BatchRun(const std::string& source, BatchOutput& out, std::ostream& err,
            const BatchOptions& options)
       : source_(source), out_(out), err_(err), options_(options) {
     for (const NamedControl& entry : window_.window.controls()) {
@@ -193,40 +252,89 @@ class BatchRun {
     }
   }
 
-  // The cells of the current row; their strings are kept from row to row.
-  void field(const char* data, size_t size) {
-    if (cellCount_ == cells_.size()) cells_.emplace_back();
-    cells_[cellCount_++].assign(data, size);
+  void cell(std::string_view text) override {
+    size_t index = cells_.count++;
+    if (index >= keep_) return;
+    if (index == cells_.kept.size()) cells_.kept.emplace_back();
+    if (text.size() > kBatchCellBound) {
+      if (!cells_.overlong) cells_.overlong = index;
+      cells_.kept[index].clear();
+    } else {
+      cells_.kept[index].assign(text);
+    }
   }
 
-  void endOfRow() {
+  void endRow() override {
     if (!header_) {
       readHeader();
-    } else if (status_ != kExitUsage) {
+    } else if (reading()) {
       solveRow();
     }
-    cellCount_ = 0;
+    nextRow();
   }
+
+  void overlongRow() override {
+    if (!header_) {
+      header_ = true;
+      fail("the header row of " + source_ + " is longer than " + std::to_string(kBatchRowBound) +
+               " bytes, the most a row may hold",
+           kExitUsage);
+    } else if (reading()) {
+      answerError("the row is longer than " + std::to_string(kBatchRowBound) +
+                  " bytes, the most a row may hold");
+    }
+    nextRow();
+  }
+
+  /// Whether rows are still read and answered.
+  bool reading() const { return !stopped_ && status_ != kExitUsage; }
+  long rows() const { return rows_; }
 
   int finish() {
     if (!header_ && status_ == kExitOk) fail(source_ + " has no header row", kExitUsage);
-    writer_.flush(out_);
-    out_.flush();
-    if (!out_) fail("could not write the output", kExitInputOutput);
+    writeBlock();
     return status_;
   }
 
-  int status() const { return status_; }
+  /// A signal asked to stop: the rows answered so far are written whole.
+  int stopBy(int signal) {
+    writeBlock();
+    if (stopped_) return status_;
+    stopped_ = true;
+    err_ << "anglewise-cli: stopped by " << signalName(signal) << " after " << rows_
+         << (rows_ == 1 ? " row" : " rows") << ", each written whole.\n";
+    return 128 + signal;
+  }
+
+  /// One sentence to standard error; after a usage or input/output failure
+  /// nothing more is said.
   void fail(const std::string& sentence, int status) {
     if (status_ == kExitUsage || status_ == kExitInputOutput) return;
-    err_ << "anglewise-cli: " << sentence << ".\n";
+    std::string text;
+    appendUtf8(text, sentence);
+    err_ << "anglewise-cli: " << text << ".\n";
     status_ = status;
   }
 
  private:
+  void nextRow() {
+    cells_.count = 0;
+    cells_.overlong.reset();
+  }
+
   void readHeader() {
     header_ = true;
-    for (const std::string& name : rowCells()) {
+    std::span<const std::string> names = cells_.view();
+    if (cells_.overlong) {
+      return fail("the header of " + source_ + " has a cell longer than " +
+                      std::to_string(kBatchCellBound) + " bytes: the columns are " + kColumnList,
+                  kExitUsage);
+    }
+    size_t named = names.size();  // empty cells at the end name nothing
+    while (named > 0 && names[named - 1].empty()) --named;
+    std::vector<std::string> twice;
+    for (size_t i = 0; i < named; ++i) {
+      const std::string& name = names[i];
       auto known = std::find_if(std::begin(kColumns), std::end(kColumns),
                                 [&](const auto& c) { return name == c.first; });
       if (known == std::end(kColumns)) {
@@ -234,8 +342,35 @@ class BatchRun {
                         ": the columns are " + kColumnList,
                     kExitUsage);
       }
+      bool seen = std::find(columns_.begin(), columns_.end(), known->second) != columns_.end();
+      if (seen && std::find(twice.begin(), twice.end(), name) == twice.end()) {
+        twice.push_back(name);
+      }
       columns_.push_back(known->second);
     }
+    named_ = named;
+    columns_.resize(names.size(), Column::Unnamed);
+    keep_ = columns_.size() + 1;
+    checkHeader(twice);
+  }
+
+  // A column named twice and a header without kind are one usage error
+  // naming them all.
+  void checkHeader(const std::vector<std::string>& twice) {
+    bool kind = std::find(columns_.begin(), columns_.end(), Column::Kind) != columns_.end();
+    if (twice.empty() && kind) return;
+    std::string problems, remedies;
+    if (!twice.empty()) {
+      problems = "names " + std::string(twice.size() == 1 ? "the column " : "the columns ") +
+                 listed(twice) + " more than once";
+      remedies = "give each column once";
+    }
+    if (!kind) {
+      problems += std::string(problems.empty() ? "" : " and ") + "has no column \"kind\"";
+      remedies += std::string(remedies.empty() ? "" : ", and ") +
+                  "add kind (right or oblique), which every row needs";
+    }
+    fail("the header of " + source_ + " " + problems + ": " + remedies, kExitUsage);
   }
 
   void solveRow() {
@@ -244,7 +379,7 @@ class BatchRun {
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
     writer_.begin();
-    if (std::optional<std::string> error = readRow(columns_, rowCells(), request)) {
+    if (std::optional<std::string> error = readRow(columns_, named_, cells_, request)) {
       writeErrorRow(writer_, request.id, *error, options_.report, resultNames_);
       if (status_ == kExitOk) status_ = kExitNotSolved;
     } else {
@@ -256,8 +391,37 @@ class BatchRun {
         status_ = kExitNotSolved;
       }
     }
-    writer_.end(out_);
+    endOfRow();
+  }
+
+  // A row that could not be read whole: its id if it came before the
+  // trouble, else its number.
+  void answerError(const std::string& reason) {
+    ++rows_;
+    RowRequest request;
+    rowNumber_ = std::to_string(rows_);
+    request.id = rowNumber_;
+    readId(columns_, cells_, request);
+    writer_.begin();
+    writeErrorRow(writer_, request.id, reason, options_.report, resultNames_);
+    if (status_ == kExitOk) status_ = kExitNotSolved;
+    endOfRow();
+  }
+
+  void endOfRow() {
+    writer_.end();
+    if (writer_.full()) writeBlock();
     if (options_.progress && rows_ % options_.progressEvery == 0) progress();
+  }
+
+  // The first write that fails ends the batch: one sentence, no more rows.
+  void writeBlock() {
+    if (stopped_ || writer_.rows().empty()) return;
+    if (!out_.write(writer_.rows())) {
+      fail("could not write the output: " + out_.error(), kExitInputOutput);
+      stopped_ = true;
+    }
+    writer_.clear();
   }
 
   void progress() {
@@ -268,57 +432,96 @@ class BatchRun {
   }
 
   std::string source_;
-  std::ostream& out_;
+  BatchOutput& out_;
   std::ostream& err_;
   BatchOptions options_;
   std::vector<std::string> resultNames_;
   std::vector<Column> columns_;
-  std::span<const std::string> rowCells() const { return {cells_.data(), cellCount_}; }
-  std::vector<std::string> cells_;
-  size_t cellCount_ = 0;
+  size_t named_ = 0;        // the header's columns but its empty trailing cells
+  size_t keep_ = SIZE_MAX;  // cells a row keeps: all of the header's
+  RowCells cells_;
   std::string rowNumber_;
   RowWriter writer_{options_.jsonl};
   HeadlessWindow window_{Strokes::Dropped};
   bool header_ = false;
+  bool stopped_ = false;  // a write failed or a signal came: nothing more is answered
   long rows_ = 0;
   int status_ = kExitOk;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-void onField(void* data, size_t size, void* run) {
-  static_cast<BatchRun*>(run)->field(static_cast<const char*>(data), size);
-}
+class StreamInput : public BatchInput {
+ public:
+  explicit StreamInput(std::istream& in) : in_(in) {}
+  size_t read(char* data, size_t size) override {
+    in_.read(data, static_cast<std::streamsize>(size));
+    return static_cast<size_t>(in_.gcount());
+  }
+  std::string error() const override { return in_.bad() ? std::strerror(EIO) : ""; }
 
-void onRow(int, void* run) {
-  static_cast<BatchRun*>(run)->endOfRow();
-}
+ private:
+  std::istream& in_;
+};
+
+class StreamOutput : public BatchOutput {
+ public:
+  explicit StreamOutput(std::ostream& out) : out_(out) {}
+  bool write(std::string_view block) override {
+    out_.write(block.data(), static_cast<std::streamsize>(block.size()));
+    out_.flush();
+    return static_cast<bool>(out_);
+  }
+  std::string error() const override { return std::strerror(EIO); }
+
+ private:
+  std::ostream& out_;
+};
 
 }  // namespace
 
-int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err,
+int runBatch(BatchInput& in, const std::string& source, BatchOutput& out, std::ostream& err,
              const BatchOptions& options) {
   BatchRun run(source, out, err, options);
-  csv_parser parser;
-  if (csv_init(&parser, 0) != 0) return kExitInputOutput;
-  std::unique_ptr<csv_parser, void (*)(csv_parser*)> owned(&parser, csv_free);
+  CsvReader reader(run, kBatchRowBound, kBatchRunawayBound);
   std::vector<char> buffer(1 << 16);
-  bool first = true;
-  while (in) {
-    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    size_t got = static_cast<size_t>(in.gcount());
-    const char* data = buffer.data();
-    if (first && got >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF") data += 3, got -= 3;
-    first = false;
-    if (csv_parse(&parser, data, got, onField, onRow, &run) != got) {
-      run.fail("could not read " + source + " as CSV: " + csv_strerror(csv_error(&parser)),
-               kExitUsage);
-      break;
+  std::string head;  // the first bytes, until a byte-order mark can be told
+  bool begun = false;
+  while (run.reading()) {
+    size_t got = in.read(buffer.data(), buffer.size());
+    if (got == 0) break;
+    std::string_view bytes(buffer.data(), got);
+    if (!begun) {
+      head.append(bytes);
+      if (head.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(head)) continue;
+      begun = true;
+      bytes = head;
+      if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     }
-    if (run.status() == kExitUsage) break;
+    if (!reader.feed(bytes)) break;
   }
-  if (in.bad()) run.fail("could not read " + source, kExitInputOutput);
-  csv_fini(&parser, onField, onRow, &run);
+  if (run.reading()) {
+    if (int signal = in.stopSignal(); signal != 0) return run.stopBy(signal);
+  }
+  if (!begun && !head.empty()) reader.feed(head);
+  if (reader.ranAway()) {
+    run.fail("could not read " + source + " as CSV: row " + std::to_string(run.rows()) +
+                 " has no end within " + std::to_string(kBatchRunawayBound) + " bytes",
+             kExitUsage);
+  } else if (reader.error()) {
+    run.fail("could not read " + source + " as CSV: " + reader.error(), kExitUsage);
+  } else if (std::string error = in.error(); !error.empty()) {
+    run.fail("could not read " + source + ": " + error, kExitInputOutput);
+  } else if (run.reading()) {
+    reader.finish();
+  }
   return run.finish();
+}
+
+int runBatch(std::istream& in, const std::string& source, std::ostream& out, std::ostream& err,
+             const BatchOptions& options) {
+  StreamInput input(in);
+  StreamOutput output(out);
+  return runBatch(input, source, output, err, options);
 }
 
 }  // namespace anglewise

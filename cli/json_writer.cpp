@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cli/utf8_text.h"
+
 namespace anglewise {
 
 void JsonWriter::separate() {
@@ -48,10 +50,19 @@ JsonWriter& JsonWriter::key(std::string_view name) {
   return *this;
 }
 
+// Bytes that are not UTF-8 are written as U+FFFD, so every answer decodes.
 JsonWriter& JsonWriter::value(std::string_view text) {
   separate();
   out_ += '"';
-  for (char c : text) {
+  while (!text.empty()) {
+    char c = text.front();
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      size_t bad = 0, length = utf8Sequence(text, bad);
+      out_ += length > 0 ? text.substr(0, length) : kReplacement;
+      text.remove_prefix(length > 0 ? length : bad);
+      continue;
+    }
+    text.remove_prefix(1);
     switch (c) {
       case '"':
         out_ += "\\\"";

@@ -16,6 +16,7 @@ class JsonWriter {
   JsonWriter& endArray();
   /// The key of the next member of the current object.
   JsonWriter& key(std::string_view name);
+  /// A JSON string; bytes that are not UTF-8 are written as U+FFFD.
   JsonWriter& value(std::string_view text);
   JsonWriter& value(const char* text) { return value(std::string_view(text)); }
   JsonWriter& value(bool flag);

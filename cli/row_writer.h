@@ -1,9 +1,10 @@
 #pragma once
 // Output rows written cell by cell straight into one text buffer, as CSV
 // (with a header row taken from the first row's names) or as JSON lines,
-// and handed on in blocks.
+// and handed on in blocks of whole rows. Every cell is written as UTF-8
+// (bytes that are not become U+FFFD), and in CSV an echoed text that a
+// spreadsheet would run as a formula is written so that it shows as text.
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -16,16 +17,23 @@ class RowWriter {
   explicit RowWriter(bool jsonl) : jsonl_(jsonl) {}
 
   void begin();
-  /// The next cell; `name` heads its column. Every row names the same
-  /// columns in the same order.
+  /// The next cell, a value of our own making; `name` heads its column.
+  /// Every row names the same columns in the same order.
   void cell(std::string_view name, std::string_view value);
-  /// Finishes the row; rows are handed to `out` in blocks of about 64 KiB.
-  void end(std::ostream& out);
-  /// Hands on whatever is gathered.
-  void flush(std::ostream& out);
+  /// The next cell, text echoed from the input (an id, a message quoting a
+  /// cell): in CSV, text that begins with =, +, - or @ and is not a number
+  /// gets a leading apostrophe, the spreadsheets' mark for text.
+  void text(std::string_view name, std::string_view value);
+  /// Finishes the row.
+  void end();
+  /// Whether the gathered rows make a block (about 64 KiB) to hand on.
+  bool full() const;
+  /// The whole rows gathered since the last clear().
+  std::string_view rows() const { return row_; }
+  void clear() { row_.clear(); }
 
  private:
-  void appendCsvCell(std::string_view cell);
+  void appendCsvCell(std::string_view cell, bool echoed);
 
   bool jsonl_;
   bool wroteHeader_ = false;
@@ -34,5 +42,9 @@ class RowWriter {
   std::string row_;
   std::optional<JsonWriter> json_;  // one a row: each row is its own object
 };
+
+/// Whether a spreadsheet would take `text` for a formula: it begins with
+/// =, +, - or @ and is not a plain number such as -5 or +1.5E+3.
+bool looksLikeFormula(std::string_view text);
 
 }  // namespace anglewise

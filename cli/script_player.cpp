@@ -36,6 +36,33 @@ size_t nestingDepth(const json& root) {
   return deepest;
 }
 
+enum class LineRead { Whole, TooLong, RanAway, End };
+
+// One line of `in` without its line end, of which at most
+// kMaxSessionBytes are kept: a longer line is read to its end and dropped,
+// so no line makes memory grow; one still without end at kRunawayLineBytes
+// is given up.
+LineRead readLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf* buffer = in.rdbuf();
+  size_t length = 0;
+  for (;;) {
+    int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(length == 0 ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+      if (length == 0) return LineRead::End;
+      break;
+    }
+    if (c == '\n') break;
+    if (++length <= kMaxSessionBytes) {
+      line += static_cast<char>(c);
+    } else if (length > kRunawayLineBytes) {
+      return LineRead::RanAway;
+    }
+  }
+  return length > kMaxSessionBytes ? LineRead::TooLong : LineRead::Whole;
+}
+
 std::string echoedId(const json& session) {
   if (!session.is_object() || !session.contains("id")) return "null";
   const json& id = session["id"];
@@ -86,10 +113,26 @@ nlohmann::ordered_json playSession(const std::string& line) {
   return nlohmann::ordered_json::parse(answerLine(line, played));
 }
 
-int playScript(std::istream& in, std::ostream& out) {
+int playScript(std::istream& in, std::ostream& out, std::string* stopped) {
   int status = 0;
   std::string line;
-  for (size_t number = 1; std::getline(in, line); ++number) {
+  for (size_t number = 1;; ++number) {
+    LineRead read = readLine(in, line);
+    if (read == LineRead::End) break;
+    std::string where = "line " + std::to_string(number);
+    if (read != LineRead::Whole) {
+      out << errorAnswer("null", where + ": the session is longer than " +
+                                     std::to_string(kMaxSessionBytes) + " bytes")
+          << '\n';
+      status = 1;
+      if (read == LineRead::RanAway) {
+        if (stopped) {
+          *stopped = where + " has no end within " + std::to_string(kRunawayLineBytes) + " bytes";
+        }
+        break;
+      }
+      continue;
+    }
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     bool played = false;
     out << answerLine(line, played, number) << '\n';

@@ -35,9 +35,10 @@ std::string readable(std::string text) {
 }
 
 // One JSON object: the twelve result captions by control name, the
-// message boxes, the working record and the report.
-void writeSolveJson(std::ostream& out, const HeadlessWindow& headless,
-                    const TriangleReport& report) {
+// message boxes, the working record and the report; with `reportText`, the
+// report as --report prints it too, so that the output stays one document.
+void writeSolveJson(std::ostream& out, const HeadlessWindow& headless, const TriangleReport& report,
+                    bool withReportText) {
   std::string text;
   JsonWriter json(text);
   json.beginObject().key("captions").beginObject();
@@ -55,6 +56,7 @@ void writeSolveJson(std::ostream& out, const HeadlessWindow& headless,
   writeRecord(json, headless.window.state);
   json.key("report");
   writeReportJson(json, report);
+  if (withReportText) json.key("reportText").value(reportText(report));
   json.endObject();
   out << text << '\n';
 }
@@ -85,11 +87,13 @@ int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
   TriangleReport report = makeReport(w.reportInput());
   if (!report.consistent) err << report.note << '\n';
   if (request.json) {
-    writeSolveJson(out, headless, report);
-  } else if (solved) {
-    for (const PrintedValue& line : w.printedValues()) out << line.label << line.caption << '\n';
+    writeSolveJson(out, headless, report, request.report);
+  } else {
+    if (solved) {
+      for (const PrintedValue& line : w.printedValues()) out << line.label << line.caption << '\n';
+    }
+    if (request.report) out << '\n' << reportText(report);
   }
-  if (request.report) out << '\n' << reportText(report);
   // The files asked for; a file that cannot be written is said and ends
   // the command with the input/output status.
   const std::vector<FigureOp>& ops = headless.picture.ops();

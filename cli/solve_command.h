@@ -17,13 +17,14 @@ struct SolveRequest {
   std::string pngPath;                 ///< the figure as PNG
   std::string pdfPath;                 ///< the report page as PDF
   bool json = false;                   ///< one JSON object instead of the page's lines
-  bool report = false;                 ///< the Triangle Report after the page's lines
+  bool report = false;  ///< the Triangle Report after the page's lines (in the JSON object)
 };
 
 /// Solves as the window would; results to `out` as on the printed page (or
 /// as JSON), messages to `err`, and the report's note to `err` whenever
 /// the shown triangle does not fit together. Returns an ExitStatus: ok, not solved, or an
-/// input/output failure when the SVG file could not be written.
+/// input/output failure when a file could not be written (each is written whole or not at
+/// all, so the file it would have replaced is kept).
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace anglewise

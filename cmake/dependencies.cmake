@@ -30,7 +30,25 @@ endmacro()
 
 anglewise_package(nlohmann_json nlohmann-json3-dev 3.10)
 anglewise_package(CLI11 libcli11-dev)
-anglewise_pkg(MPFR libmpfr-dev mpfr)
+# Arb and FLINT ship no pkg-config files: their headers and libraries, as
+# the target arb (Arb on FLINT, with GMP beneath both).
+find_path(ARB_INCLUDE_DIR arb.h)
+find_library(ARB_LIBRARY flint-arb)
+if(NOT ARB_INCLUDE_DIR OR NOT ARB_LIBRARY)
+  anglewise_missing("Arb (arb.h and libflint-arb.so)" libflint-arb-dev)
+endif()
+find_path(FLINT_INCLUDE_DIR flint/flint.h)
+find_library(FLINT_LIBRARY flint)
+if(NOT FLINT_INCLUDE_DIR OR NOT FLINT_LIBRARY)
+  anglewise_missing("FLINT (flint/flint.h and libflint.so)" libflint-dev)
+endif()
+find_library(GMP_LIBRARY gmp)
+if(NOT GMP_LIBRARY)
+  anglewise_missing("GMP (libgmp.so)" libgmp-dev)
+endif()
+add_library(arb INTERFACE IMPORTED GLOBAL)
+target_include_directories(arb INTERFACE "${ARB_INCLUDE_DIR}" "${FLINT_INCLUDE_DIR}")
+target_link_libraries(arb INTERFACE "${ARB_LIBRARY}" "${FLINT_LIBRARY}" "${GMP_LIBRARY}")
 anglewise_pkg(CAIRO libcairo2-dev cairo cairo-pdf cairo-svg cairo-png)
 
 # libcsv ships no pkg-config file: its header and library, as the target csv.

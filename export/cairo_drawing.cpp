@@ -1,10 +1,7 @@
 #include "export/cairo_drawing.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace anglewise {
 namespace {
@@ -55,18 +52,21 @@ std::string surfaceError(cairo_surface_t* surface) {
   return status == CAIRO_STATUS_SUCCESS ? "" : cairo_status_to_string(status);
 }
 
-std::string finish(cairo_surface_t* surface) {
-  cairo_surface_finish(surface);
-  return surfaceError(surface);
+cairo_status_t writeToFile(void* file, const unsigned char* data, unsigned int length) {
+  std::string_view bytes(reinterpret_cast<const char*>(data), length);
+  return static_cast<WholeFile*>(file)->write(bytes) ? CAIRO_STATUS_SUCCESS
+                                                     : CAIRO_STATUS_WRITE_ERROR;
 }
 
-// Cairo names a failed write only as a stream error: open the file first
-// so the reason is the system's own ("No such file or directory").
-std::string unwritable(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return std::strerror(errno);
-  std::fclose(file);
-  return "";
+// cairo 1.16 can report success after a write failed, so the file's own
+// record of its writes decides; cairo's status only adds its own failures.
+std::string finishInto(Surface& surface, WholeFile& file) {
+  cairo_surface_finish(surface.get());
+  std::string drawing = surfaceError(surface.get());
+  surface.reset();
+  if (!file.error().empty()) return file.error();
+  if (!drawing.empty()) return drawing;
+  return file.commit();
 }
 
 }  // namespace anglewise

@@ -1,6 +1,6 @@
 #pragma once
 // What the figure files and the report page share: the figure's strokes
-// drawn on a cairo context, and the reasons a file could not be written.
+// drawn on a cairo context, and cairo's output written whole or not at all.
 #include <cairo.h>
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "figure/recording_picture_box.h"
+#include "files/whole_file.h"
 
 namespace anglewise {
 
@@ -22,9 +23,11 @@ void drawFigure(cairo_t* cr, const std::vector<FigureOp>& ops);
 
 /// "" or cairo's reason the surface failed.
 std::string surfaceError(cairo_surface_t* surface);
-/// Finishes a surface; "" when all of it reached the file.
-std::string finish(cairo_surface_t* surface);
-/// "" when `path` can be written, or the system's reason it cannot.
-std::string unwritable(const std::string& path);
+/// cairo's write callback into a WholeFile (`file`): every write is checked
+/// here, for cairo does not always pass a failed write on.
+cairo_status_t writeToFile(void* file, const unsigned char* data, unsigned int length);
+/// Finishes and destroys the surface drawing into `file`, then commits the
+/// file: "" when it is whole, else the system's reason (or cairo's).
+std::string finishInto(Surface& surface, WholeFile& file);
 
 }  // namespace anglewise

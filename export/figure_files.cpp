@@ -29,7 +29,8 @@ FigureFormat formatOfPath(const std::string& path) {
 
 std::string writeFigureFile(const std::string& path, const std::vector<FigureOp>& ops,
                             FigureFormat format) {
-  if (std::string error = unwritable(path); !error.empty()) return error;
+  WholeFile file(path);
+  if (!file.open()) return file.error();
   double points = kFigureTwips / kTwipsPerPoint;
   if (format == FigureFormat::Png) {
     int pixels = static_cast<int>(kFigureTwips * kPngPixelsPerTwip + 0.5);
@@ -40,20 +41,24 @@ std::string writeFigureFile(const std::string& path, const std::vector<FigureOp>
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
     drawFigure(cr.get(), ops);
+    cr.reset();
     cairo_surface_flush(surface.get());
-    cairo_status_t status = cairo_surface_write_to_png(surface.get(), path.c_str());
-    return status == CAIRO_STATUS_SUCCESS ? "" : cairo_status_to_string(status);
+    cairo_status_t status = cairo_surface_write_to_png_stream(surface.get(), writeToFile, &file);
+    if (status != CAIRO_STATUS_SUCCESS && file.error().empty()) {
+      return cairo_status_to_string(status);
+    }
+    return finishInto(surface, file);
   }
   Surface surface(format == FigureFormat::Pdf
-                      ? cairo_pdf_surface_create(path.c_str(), points, points)
-                      : cairo_svg_surface_create(path.c_str(), points, points),
+                      ? cairo_pdf_surface_create_for_stream(writeToFile, &file, points, points)
+                      : cairo_svg_surface_create_for_stream(writeToFile, &file, points, points),
                   cairo_surface_destroy);
   if (std::string error = surfaceError(surface.get()); !error.empty()) return error;
   Context cr(cairo_create(surface.get()), cairo_destroy);
   cairo_scale(cr.get(), 1 / kTwipsPerPoint, 1 / kTwipsPerPoint);
   drawFigure(cr.get(), ops);
   cr.reset();
-  return finish(surface.get());
+  return finishInto(surface, file);
 }
 
 }  // namespace anglewise

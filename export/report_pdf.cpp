@@ -95,8 +95,9 @@ void showLines(cairo_t* cr, double x, double top, double size,
 }  // namespace
 
 std::string writeReportPdf(const std::string& path, const ReportPage& page) {
-  if (std::string error = unwritable(path); !error.empty()) return error;
-  Surface surface(cairo_pdf_surface_create(path.c_str(), kPageWidth, kPageHeight),
+  WholeFile file(path);
+  if (!file.open()) return file.error();
+  Surface surface(cairo_pdf_surface_create_for_stream(writeToFile, &file, kPageWidth, kPageHeight),
                   cairo_surface_destroy);
   if (std::string error = surfaceError(surface.get()); !error.empty()) return error;
   Context context(cairo_create(surface.get()), cairo_destroy);
@@ -126,7 +127,7 @@ std::string writeReportPdf(const std::string& path, const ReportPage& page) {
   useFont(cr, fitted.size);
   showLines(cr, kMargin, top, fitted.size, fitted.lines);
   context.reset();
-  return finish(surface.get());
+  return finishInto(surface, file);
 }
 
 }  // namespace anglewise

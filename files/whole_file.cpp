@@ -48,6 +48,15 @@ std::string followLinks(const std::string& path) {
   return error ? path : target.string();
 }
 
+// /dev/stdout, /dev/fd/3, /proc/self/fd/1: a descriptor already open,
+// which may lead to a regular file but is not the user's to replace.
+bool namesAnOpenFile(std::string_view path) {
+  for (std::string_view open : {"/dev/stdout", "/dev/stderr", "/dev/fd/", "/proc/"}) {
+    if (path.substr(0, open.size()) == open) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 WholeFile::WholeFile(std::string path) : path_(std::move(path)) {}
@@ -62,15 +71,16 @@ void WholeFile::fail(int error) {
 
 bool WholeFile::open() {
   if (fd_ >= 0 || !error_.empty()) return error_.empty();
-  path_ = followLinks(path_);
+  bool inPlace = namesAnOpenFile(path_);
+  if (!inPlace) path_ = followLinks(path_);
   struct stat target;
   bool exists = ::stat(path_.c_str(), &target) == 0;
   if (exists && S_ISDIR(target.st_mode)) {
     fail(EISDIR);
     return false;
   }
-  if (exists && !S_ISREG(target.st_mode)) {
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (exists && (inPlace || !S_ISREG(target.st_mode))) {
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     if (fd_ < 0) fail(errno);
     return fd_ >= 0;
   }

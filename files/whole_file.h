@@ -11,8 +11,9 @@
 namespace anglewise {
 
 /// One file being written whole. A target that is not a regular file (a
-/// terminal, /dev/null, /dev/full, a pipe) cannot be replaced, so it is
-/// written in place, every write still checked.
+/// terminal, /dev/null, /dev/full, a pipe) or that names a descriptor
+/// already open (/dev/stdout) cannot be replaced, so it is written in
+/// place, every write still checked.
 class WholeFile {
  public:
   explicit WholeFile(std::string path);

@@ -161,24 +161,36 @@ std::optional<HistoryEntry> parseEntryLine(const std::string& line, std::string&
   }
 }
 
-std::string entryText(const HistoryEntry& e) {
+std::array<std::string, 4> entryColumns(const HistoryEntry& e) {
   std::string time = e.time;
   if (time.size() >= 19) time = time.substr(0, 10) + " " + time.substr(11, 8);
-  if (e.action == "clear") return time + "  Clear";
-  std::string text = time + "  " + (e.kind.empty() ? std::string("no kind") : e.kind) + ", " +
+  if (e.action == "clear") return {time, "Clear", "", ""};
+  std::string what = (e.kind.empty() ? std::string("no kind") : e.kind) + ", " +
                      (e.notation == "dms" ? "D/M/S" : "decimal") + ", " + std::to_string(e.places) +
-                     " places" + (e.obtuse ? ", obtuse" : "") + ":";
+                     " places" + (e.obtuse ? ", obtuse" : "");
+  std::string given;
   for (int i = 0; i < 5; ++i) {
     if (e.typed[i].empty() && !e.ticked[i]) continue;
-    text += std::string(" ") + kRows[i] + (e.ticked[i] ? "=" : "~") + e.typed[i];
+    given +=
+        std::string(given.empty() ? "" : " ") + kRows[i] + (e.ticked[i] ? "=" : "~") + e.typed[i];
   }
+  std::string answer;
   if (!e.messages.empty()) {
-    text += "  -> " + e.messages.front();
+    answer = e.messages.front();
+    answer = answer.substr(0, answer.find('\r'));  // the title and the first line
   } else if (e.results.size() == 12) {
-    text += "  -> X =" + e.results[0] + ", Y =" + e.results[1] + ", Z =" + e.results[2] +
-            ", A =" + e.results[3] + ", B =" + e.results[5] + ", Area =" + e.results[11];
+    answer = "X =" + e.results[0] + ", Y =" + e.results[1] + ", Z =" + e.results[2] +
+             ", A =" + e.results[3] + ", B =" + e.results[5] + ", Area =" + e.results[11];
   }
-  if (e.consistent && !*e.consistent) text += "  (does not fit together)";
+  if (e.consistent && !*e.consistent) answer += " (does not fit together)";
+  return {time, what, given, answer};
+}
+
+std::string entryText(const HistoryEntry& e) {
+  std::string text;
+  for (const std::string& column : entryColumns(e)) {
+    if (!column.empty()) text += (text.empty() ? "" : "  ") + column;
+  }
   return text;
 }
 

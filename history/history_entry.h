@@ -57,7 +57,10 @@ std::string entryLine(const HistoryEntry& entry);
 /// An entry from its line; nullopt with `why` set when the line is not one.
 std::optional<HistoryEntry> parseEntryLine(const std::string& line, std::string& why);
 
-/// "2026-12-06 17:40:05  oblique  X=6 Y=3 Z=4  ..." for lists and the clipboard.
+/// When, which triangle (kind, notation, places), what was given ("X=6 Y=3",
+/// "~" for a value typed but not ticked) and the answer, for lists.
+std::array<std::string, 4> entryColumns(const HistoryEntry& entry);
+/// The columns in one line, for the clipboard and the command line.
 std::string entryText(const HistoryEntry& entry);
 /// The CSV header and one row per entry, as batch reads its columns.
 std::string entriesCsv(const std::vector<HistoryEntry>& entries);

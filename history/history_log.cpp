@@ -117,6 +117,33 @@ LoadedHistory HistoryLog::load() {
   return loaded;
 }
 
+LoadedHistory HistoryLog::read() const {
+  LoadedHistory loaded;
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) {
+    loaded.note = "Cannot read the history " + path_ + ": " + reason() + ".";
+    return loaded;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  size_t whole = bytes.rfind('\n');
+  whole = whole == std::string::npos ? 0 : whole + 1;
+  std::istringstream lines(bytes.substr(0, whole));
+  std::string line, why;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    if (line.empty()) continue;
+    std::optional<HistoryEntry> entry = parseEntryLine(line, why);
+    if (!entry) {
+      loaded.entries.clear();
+      loaded.note = "The history " + path_ + ", line " + std::to_string(number) + ": " + why + ".";
+      return loaded;
+    }
+    loaded.entries.push_back(std::move(*entry));
+  }
+  if (whole < bytes.size())
+    loaded.note = "The last entry of the history is cut short; it is left out.";
+  return loaded;
+}
+
 std::string HistoryLog::append(const HistoryEntry& entry) {
   std::error_code error;
   fs::create_directories(fs::path(path_).parent_path(), error);

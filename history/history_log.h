@@ -22,8 +22,12 @@ class HistoryLog {
   explicit HistoryLog(std::string path) : path_(std::move(path)) {}
   const std::string& path() const { return path_; }
 
-  /// Every whole entry in the file, in order.
+  /// Every whole entry in the file, in order; a torn last record is cut
+  /// off and an unreadable file moved aside (see above).
   LoadedHistory load();
+  /// The same without changing the file: what a reader such as the command
+  /// line sees; an unreadable file gives no entries and says why.
+  LoadedHistory read() const;
   /// Adds one entry at the end; "" or the system's reason.
   std::string append(const HistoryEntry& entry);
   /// The file anew with just `entries` (after a deletion), whole or not at all.

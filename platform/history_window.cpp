@@ -1,12 +1,13 @@
 #include "platform/history_window.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "platform/window_placement.h"
@@ -14,7 +15,7 @@
 namespace anglewise {
 namespace {
 
-constexpr QSize kDesignedSize(640, 420);
+constexpr QSize kDesignedSize(860, 420);
 
 QPushButton* addButton(QBoxLayout* row, const QString& caption, const QString& description,
                        const std::function<void()>& run) {
@@ -43,18 +44,23 @@ HistoryWindow::HistoryWindow(QWidget* beside) : QDialog(nullptr) {
   search_->setAccessibleName("Search the history");
   search_->setClearButtonEnabled(true);
   connect(search_, &QLineEdit::textChanged, this, [this] { filter(); });
-  list_ = new QListWidget(this);
+  list_ = new QTreeWidget(this);
+  list_->setColumnCount(4);
+  list_->setHeaderLabels({"When", "Triangle", "Given", "Answer"});
+  list_->setRootIsDecorated(false);
+  list_->setAllColumnsShowFocus(true);
+  list_->header()->setStretchLastSection(true);
   list_->setObjectName("historyList");
   list_->setAccessibleName("Entries");
   list_->setAccessibleDescription("Every Display and Clear, the newest last; Enter restores one");
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    if (restore) restore(item->data(Qt::UserRole).toInt());
+  connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    if (restore) restore(item->data(0, Qt::UserRole).toInt());
   });
   auto* buttons = new QHBoxLayout;
   auto current = [this] {
-    QListWidgetItem* item = list_->currentItem();
-    return item ? item->data(Qt::UserRole).toInt() : -1;
+    QTreeWidgetItem* item = list_->currentItem();
+    return item ? item->data(0, Qt::UserRole).toInt() : -1;
   };
   addButton(buttons, "&Restore", "Play the entry's inputs into the main window", [this, current] {
     if (restore && current() >= 0) restore(current());
@@ -85,12 +91,20 @@ void HistoryWindow::showEntries(const std::vector<HistoryEntry>& entries, const 
   setWindowTitle(source.isEmpty() ? "History" : "History - " + source);
   list_->clear();
   for (size_t i = 0; i < entries.size(); ++i) {
-    auto* item = new QListWidgetItem(QString::fromStdString(entryText(entries[i])), list_);
-    item->setData(Qt::UserRole, static_cast<int>(i));
+    QStringList columns;
+    for (const std::string& column : entryColumns(entries[i])) {
+      columns << QString::fromStdString(column);
+    }
+    auto* item = new QTreeWidgetItem(list_, columns);
+    item->setData(0, Qt::UserRole, static_cast<int>(i));
+    item->setToolTip(3, columns[3]);
   }
+  for (int column = 0; column < 3; ++column) list_->resizeColumnToContents(column);
   filter();
-  list_->scrollToBottom();
-  if (list_->count() > 0) list_->setCurrentRow(list_->count() - 1);
+  if (list_->topLevelItemCount() > 0) {
+    list_->setCurrentItem(list_->topLevelItem(list_->topLevelItemCount() - 1));
+    list_->scrollToBottom();
+  }
 }
 
 void HistoryWindow::setNote(const QString& note) {
@@ -100,11 +114,13 @@ void HistoryWindow::setNote(const QString& note) {
 
 void HistoryWindow::filter() {
   QString words = search_->text().trimmed();
-  for (int row = 0; row < list_->count(); ++row) {
-    QListWidgetItem* item = list_->item(row);
+  for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    QString text;
+    for (int column = 0; column < item->columnCount(); ++column) text += item->text(column) + " ";
     bool shown = true;
     for (const QString& word : words.split(' ', Qt::SkipEmptyParts)) {
-      shown = shown && item->text().contains(word, Qt::CaseInsensitive);
+      shown = shown && text.contains(word, Qt::CaseInsensitive);
     }
     item->setHidden(!shown);
   }
@@ -112,17 +128,19 @@ void HistoryWindow::filter() {
 
 std::vector<int> HistoryWindow::visibleRows() const {
   std::vector<int> rows;
-  for (int row = 0; row < list_->count(); ++row) {
-    if (!list_->item(row)->isHidden()) rows.push_back(list_->item(row)->data(Qt::UserRole).toInt());
+  for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    if (!item->isHidden()) rows.push_back(item->data(0, Qt::UserRole).toInt());
   }
   return rows;
 }
 
 std::vector<int> HistoryWindow::selectedRows() const {
   std::vector<int> rows;
-  for (int row = 0; row < list_->count(); ++row) {
-    QListWidgetItem* item = list_->item(row);
-    if (item->isSelected() && !item->isHidden()) rows.push_back(item->data(Qt::UserRole).toInt());
+  for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    if (item->isSelected() && !item->isHidden())
+      rows.push_back(item->data(0, Qt::UserRole).toInt());
   }
   return rows;
 }

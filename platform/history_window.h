@@ -13,7 +13,7 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 
 namespace anglewise {
 
@@ -34,7 +34,7 @@ class HistoryWindow : public QDialog {
   std::vector<int> chosenRows() const;
 
   QLineEdit* search() const { return search_; }
-  QListWidget* list() const { return list_; }
+  QTreeWidget* list() const { return list_; }
   QLabel* note() const { return note_; }
 
   /// What the buttons ask for, wired by the owner.
@@ -45,7 +45,7 @@ class HistoryWindow : public QDialog {
  private:
   void filter();
   QLineEdit* search_;
-  QListWidget* list_;
+  QTreeWidget* list_;
   QLabel* note_;
 };
 

@@ -3,6 +3,7 @@
 // side.
 #include <sstream>
 
+#include "report/report_values.h"
 #include "report/triangle_report.h"
 
 namespace anglewise {
@@ -15,50 +16,26 @@ struct Row {
 
 std::vector<Row> rows(const TriangleReport& report) {
   std::vector<Row> out;
-  auto add = [&](const std::string& label, auto get) {
-    Row row{label, {}};
-    for (const ReportTriangle& t : report.triangles) row.values.push_back(get(t));
+  for (const ReportValue& value : reportValues()) {
+    Row row{value.label, {}};
+    for (const ReportTriangle& t : report.triangles) row.values.push_back(valueText(value, t));
     out.push_back(std::move(row));
-  };
-  add("X", [](const ReportTriangle& t) { return t.X.text; });
-  add("Y", [](const ReportTriangle& t) { return t.Y.text; });
-  add("Z", [](const ReportTriangle& t) { return t.Z.text; });
-  const std::pair<const char*, ReportAngle ReportTriangle::*> angles[] = {
-      {"A", &ReportTriangle::A}, {"B", &ReportTriangle::B}, {"C", &ReportTriangle::C}};
-  for (const auto& [name, member] : angles) {
-    add(std::string(name) + " (degrees)",
-        [m = member](const ReportTriangle& t) { return (t.*m).degrees.text; });
-    add(std::string(name) + " (D/M/S)",
-        [m = member](const ReportTriangle& t) { return (t.*m).dms; });
-    add(std::string(name) + " (radians)",
-        [m = member](const ReportTriangle& t) { return (t.*m).radians.text; });
   }
-  add("Perimeter", [](const ReportTriangle& t) { return t.perimeter.text; });
-  add("Semiperimeter", [](const ReportTriangle& t) { return t.semiperimeter.text; });
-  add("Area", [](const ReportTriangle& t) { return t.area.text; });
-  const char* sides[] = {"X", "Y", "Z"};
-  const char* corners[] = {"A", "B", "C"};
-  for (int i = 0; i < 3; ++i) {
-    add(std::string("Height to ") + sides[i],
-        [i](const ReportTriangle& t) { return t.heights[i].text; });
-  }
-  for (int i = 0; i < 3; ++i) {
-    add(std::string("Median to ") + sides[i],
-        [i](const ReportTriangle& t) { return t.medians[i].text; });
-  }
-  for (int i = 0; i < 3; ++i) {
-    add(std::string("Bisector of ") + corners[i],
-        [i](const ReportTriangle& t) { return t.bisectors[i].text; });
-  }
-  add("Inradius", [](const ReportTriangle& t) { return t.inradius.text; });
-  add("Circumradius", [](const ReportTriangle& t) { return t.circumradius.text; });
-  for (int i = 0; i < 3; ++i) {
-    add(std::string("Exradius opposite ") + sides[i],
-        [i](const ReportTriangle& t) { return t.exradii[i].text; });
-  }
-  add("By sides", [](const ReportTriangle& t) { return t.bySides; });
-  add("By angles", [](const ReportTriangle& t) { return t.byAngles; });
   return out;
+}
+
+// What is proven, and at what precision.
+std::string proof(const TriangleReport& report) {
+  std::string bits = std::to_string(report.precisionBits) + " bits";
+  if (!report.settled) {
+    return "A value shown as ? could not be settled even at " + bits +
+           "; every other number is proven as below.";
+  }
+  return "Every number is proven: an enclosure (Arb ball arithmetic) of the true value for the "
+         "given values, rounded once (settled at " +
+         bits +
+         "); values exactly on a boundary (a right angle, equal sides, a tie) are decided "
+         "exactly.";
 }
 
 std::string heading(const TriangleReport& report, size_t i) {
@@ -114,8 +91,7 @@ std::string reportText(const TriangleReport& report) {
   }
   out << "\nWorking\n";
   for (const std::string& line : report.working) out << "  " << line << "\n";
-  out << "\nEvery number is the true value for the given values, rounded once (settled at "
-      << report.precisionBits << " bits).\n";
+  out << "\n" << proof(report) << "\n";
   return out.str();
 }
 
@@ -142,7 +118,7 @@ std::string reportHtml(const TriangleReport& report) {
   }
   out << "<h3>Working</h3><ol>";
   for (const std::string& line : report.working) out << "<li>" << escaped(line) << "</li>";
-  out << "</ol><p><i>Every number is the true value for the given values, rounded once.</i></p>";
+  out << "</ol><p><i>" << escaped(proof(report)) << "</i></p>";
   return out.str();
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The Triangle Report: the true triangles behind the values the user gave,
-// every derived value correctly rounded (the nearest double, and decimal
-// text rounded once from the true value), which triangle the window shows,
-// whether what it shows fits together, and the working of its case.
+// every derived value proven (an Arb enclosure of the true value, rounded
+// once: the nearest double, and decimal text) or decided exactly where it
+// sits on a boundary, which triangle the window shows, whether what it shows
+// fits together, and the working of its case.
 //
-// Input -> solveTrue() at working precision -> every quantity derived ->
-// the same again at twice the precision; where any rounding differs the
-// precision doubles again, so each printed digit is the true one.
+// Input -> solveTrue() at the precision the inputs need -> every value of
+// the table in report_values.h and every decision taken on its enclosure;
+// where one is not settled the whole report is made again at twice the
+// precision, so each printed digit is proven.
 #include <array>
 #include <optional>
 #include <string>
@@ -56,6 +58,11 @@ struct ReportInput {
   /// When the last Display was refused: which boxes are ticked and why
   /// the window refused them, as a sentence; else "".
   std::string refusal;
+  /// Whether to write the working (batch runs leave it out).
+  bool withWorking = true;
+  /// The values to decide, by CSV column (report_values.h); empty: all.
+  /// The others stay empty, as a batch that prints a few leaves them.
+  std::vector<std::string> columns;
 };
 
 struct TriangleReport {
@@ -66,6 +73,7 @@ struct TriangleReport {
   std::string note;                  ///< when not consistent: what the values really make
   std::vector<std::string> working;  ///< the window's case, step by step
   int precisionBits = 0;             ///< the precision the digits were settled at
+  bool settled = true;               ///< every value proven (false only past the highest precision)
 };
 
 TriangleReport makeReport(const ReportInput& input);

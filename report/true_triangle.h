@@ -1,15 +1,22 @@
 #pragma once
-// The true triangles behind the values a user gave: solved with the true pi
-// in MPFR at a chosen precision, every triangle the values describe (none,
-// one, or the two of the ambiguous case), with the reason in words.
+// The true triangles behind the values a user gave: every triangle the
+// values describe (none, one, or the two of the ambiguous case), as
+// enclosures at the working precision, with the reason in words. The
+// formulas are the stable ones (no difference of nearly equal computed
+// values), values that are exact in truth come out exact (given values,
+// right angles, equal sides, angles such as (180 - A) / 2), and every
+// decision on a boundary (a flat triangle, a side just reaching the height)
+// is taken on exact values.
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "report/real.h"
+#include "exact/ball.h"
 
 namespace anglewise {
+
+class Decider;
 
 /// The five input rows of the window, as the report names them.
 inline constexpr const char* kRowNames[] = {"X", "Y", "Z", "A", "B"};
@@ -26,23 +33,24 @@ struct GivenValues {
   friend bool operator==(const GivenValues&, const GivenValues&) = default;
 };
 
-/// A triangle at working precision: sides X, Y, Z; angles A, B, C in
-/// degrees. A lies between X and Z, B between Y and Z, C between X and Y.
-struct PreciseTriangle {
-  Real X, Y, Z, A, B, C;
+/// A triangle: sides X, Y, Z; angles A, B, C in degrees (A lies between X
+/// and Z, B between Y and Z, C between X and Y; so X faces B, Y faces A, Z
+/// faces C); s the semiperimeter and dX = s - X, dY, dZ; the area.
+struct TriangleParts {
+  exact::Ball X, Y, Z, A, B, C, s, dX, dY, dZ, area;
 };
 
 /// Every triangle the given values describe, and why there are so many.
 struct Solutions {
-  std::vector<PreciseTriangle> triangles;
+  std::vector<TriangleParts> triangles;
   std::string why;
 };
 
-/// Whether two values are equal as far as their precision can tell (all
-/// but the last 32 bits).
-bool same(const Real& a, const Real& b);
+/// Solves at the working precision; texts and decisions through `decide`.
+Solutions solveTrue(const GivenValues& given, Decider& decide);
 
-/// Solves at `precision` bits.
-Solutions solveTrue(const GivenValues& given, mpfr_prec_t precision);
+/// The bits the given values need to start from: more where sides differ
+/// widely in size or an angle is tiny or near 180 degrees.
+long startingPrecision(const GivenValues& given);
 
 }  // namespace anglewise

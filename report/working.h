@@ -1,6 +1,6 @@
 #pragma once
 // The working of the window's own case: each formula of its solver, in the
-// order the solver evaluates them, with the true values of each step.
+// order the solver evaluates them, with the true value of each step.
 #include <string>
 #include <vector>
 
@@ -8,7 +8,7 @@
 
 namespace anglewise {
 
-/// The steps for `given` at `precision` bits; numbers in `digits` form.
-std::vector<std::string> windowWorking(const GivenValues& given, mpfr_prec_t precision);
+/// The steps for `given` at the working precision, each value decided.
+std::vector<std::string> windowWorking(const GivenValues& given, Decider& decide);
 
 }  // namespace anglewise

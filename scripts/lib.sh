@@ -9,7 +9,7 @@ RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxcb-xkb-dev
   nlohmann-json3-dev libcli11-dev
-  libmpfr-dev libcairo2-dev libcsv-dev
+  libflint-arb-dev libflint-dev libcairo2-dev libcsv-dev
   fonts-liberation2 fonts-dejavu-core
 )
 
@@ -19,7 +19,7 @@ TEST_PACKAGES=(
   clang libclang-rt-14-dev clang-format git
   poppler-utils librsvg2-bin python3-mpmath
   dpkg-dev help2man lintian desktop-file-utils appstream man-db groff-base
-  xvfb openbox x11-utils xdotool wmctrl python3
+  xvfb openbox x11-utils xdotool wmctrl python3 xdg-utils shared-mime-info
   dbus at-spi2-core python3-pyatspi
 )
 

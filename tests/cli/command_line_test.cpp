@@ -25,6 +25,10 @@ struct UsageCase {
   const char* sentence;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageErrorTest, OneSentenceAndStatusTwo) {

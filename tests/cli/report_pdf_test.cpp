@@ -19,6 +19,10 @@ struct PageCase {
   const char* words;  ///< text the page must show
 };
 
+void PrintTo(const PageCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class ReportPdfTest : public testing::TestWithParam<PageCase> {
  protected:
   // What a PDF tool prints about the report; `after` follows the file name.

@@ -51,6 +51,10 @@ struct BadCase {
   const char* why;
 };
 
+void PrintTo(const BadCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class BadSessionTest : public testing::TestWithParam<BadCase> {};
 
 TEST_P(BadSessionTest, AnswersWithAnErrorOnly) {

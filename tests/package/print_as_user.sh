@@ -3,6 +3,8 @@
 # a user who is not root starts the real program under Xvfb with openbox,
 # prints through the Page Setup dialog to a PDF file, and the page is read
 # back; then apt purges the package and none of its files stay behind.
+# A triangle file in the user's home is then known by its type and opens
+# in the program with xdg-open, as a double click in a file manager does.
 # Needs root (to install and to make the user); skipped otherwise.
 set -euo pipefail
 build="$1"
@@ -22,6 +24,15 @@ id "$user" >/dev/null 2>&1 || useradd -m "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null ||
   fail "apt could not install $deb"
+
+# A triangle file of one entry, as the History window saves it.
+cat >"$home/set.anglewise" <<'TRIANGLES'
+{"id":{"anglewise":"triangles","version":1},"actions":[]}
+{"id":{"anglewise":"entry","version":1,"time":"2026-12-06T17:40:05Z","action":"display","kind":"right","notation":"decimal","places":12,"obtuse":false,"typed":{"X":"3","Y":"4"},"ticked":["X","Y"],"results":[],"messages":[],"consistent":true},"actions":[["click","Clearthebaord"],["click","opt90D"],["click","Option1"],["menu","mnu12places"],["type","Text1","3"],["click","Check1"],["type","Text2","4"],["click","Check2"],["click","displaynow"]]}
+TRIANGLES
+chown "$user" "$home/set.anglewise"
+type="$(runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin xdg-mime query filetype "$home/set.anglewise")"
+[ "$type" = application/x-anglewise-triangles ] || fail "a .anglewise file is of type \"$type\""
 
 # On the desktop: start, Print > Print Display, accept the dialog's
 # "Print to File (PDF)" and its file in the user's home, close.
@@ -49,7 +60,17 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$
   sleep 0.5
   wmctrl -i -c "$main"
   wait
-' _ "$user" "$home" || fail "printing as $user on the desktop did not work"
+  runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+    PATH=/usr/bin:/bin xdg-open "$home/set.anglewise" >"$runtime/open.log" 2>&1 &
+  for _ in $(seq 150); do
+    opened="$(window "^History - set.anglewise$")"
+    [ -n "$opened" ] && break
+    sleep 0.2
+  done
+  [ -n "$opened" ] || { echo "xdg-open did not open the triangle file in Anglewise" >&2; exit 1; }
+  wmctrl -i -c "$(window "^Anglewise$")"
+  wait
+' _ "$user" "$home" || fail "printing or opening a file as $user on the desktop did not work"
 
 page="$(pdftotext -layout "$home/print.pdf" -)" || fail "no readable page at $home/print.pdf"
 grep -q "Anglewise" <<<"$page" || fail "the page has no title: $page"

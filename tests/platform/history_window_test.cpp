@@ -6,10 +6,10 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 
@@ -65,7 +65,10 @@ TEST_F(HistoryWindowTest, DisplayAndClearAreKeptAsTheyHappenAndRestoreGivesTheSa
   QTest::keyClick(&app.widget(), Qt::Key_H, Qt::ControlModifier);
   HistoryWindow* window = app.history().window();
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->list()->count(), 3);
+  EXPECT_EQ(window->list()->topLevelItemCount(), 3);
+  EXPECT_EQ(window->list()->topLevelItem(2)->text(3).toStdString().find(
+                "(does not fit together)") != std::string::npos,
+            true);
   QTest::keyClicks(window->search(), "right");
   EXPECT_EQ(window->visibleRows(), std::vector<int>{0});
 
@@ -86,7 +89,7 @@ TEST_F(HistoryWindowTest, DeletingRewritesTheFileAndTriangleFilesOpenInTheWindow
   app.history().showWindow();
   HistoryWindow* window = app.history().window();
   window->list()->clearSelection();
-  window->list()->item(0)->setSelected(true);
+  window->list()->topLevelItem(0)->setSelected(true);
   window->remove(window->selectedRows());
   ASSERT_EQ(app.history().entries().size(), 1u);
   EXPECT_EQ(HistoryLog(historyFile()).load().entries.size(), 1u);

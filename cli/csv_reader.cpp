@@ -1,0 +1,160 @@
+#include "cli/csv_reader.h"
+
+#include <array>
+#include <new>
+#include <utility>
+
+namespace anglewise {
+namespace {
+
+using State = CsvReader::State;
+
+enum Byte : std::uint8_t { kOther, kBlank, kLineEnd, kComma, kQuote, kByteKinds };
+
+constexpr std::array<Byte, 256> kKinds = [] {
+  std::array<Byte, 256> kinds{};
+  kinds[' '] = kinds['\t'] = kBlank;
+  kinds['\r'] = kinds['\n'] = kLineEnd;
+  kinds[','] = kComma;
+  kinds['"'] = kQuote;
+  return kinds;
+}();
+
+struct Step {
+  State next;
+  bool rowEnds;
+};
+
+// libcsv's own transitions (libcsv.c, csv_parse) for its default options:
+// a blank line is no row, a quote inside an unquoted cell is a letter, and
+// anything but a comma, a blank or a line end after a closing quote goes
+// on as quoted text.
+constexpr Step kSteps[6][kByteKinds] = {
+    // other, blank, line end, comma, quote
+    /* RowNotBegun */
+    {{State::Unquoted, false},
+     {State::RowNotBegun, false},
+     {State::RowNotBegun, false},
+     {State::FieldNotBegun, false},
+     {State::Quoted, false}},
+    /* FieldNotBegun */
+    {{State::Unquoted, false},
+     {State::FieldNotBegun, false},
+     {State::RowNotBegun, true},
+     {State::FieldNotBegun, false},
+     {State::Quoted, false}},
+    /* Unquoted */
+    {{State::Unquoted, false},
+     {State::Unquoted, false},
+     {State::RowNotBegun, true},
+     {State::FieldNotBegun, false},
+     {State::Unquoted, false}},
+    /* Quoted */
+    {{State::Quoted, false},
+     {State::Quoted, false},
+     {State::Quoted, false},
+     {State::Quoted, false},
+     {State::QuoteSeen, false}},
+    /* QuoteSeen */
+    {{State::Quoted, false},
+     {State::QuoteSeenSpaces, false},
+     {State::RowNotBegun, true},
+     {State::FieldNotBegun, false},
+     {State::Quoted, false}},
+    /* QuoteSeenSpaces */
+    {{State::Quoted, false},
+     {State::QuoteSeenSpaces, false},
+     {State::RowNotBegun, true},
+     {State::FieldNotBegun, false},
+     {State::QuoteSeen, false}},
+};
+
+}  // namespace
+
+CsvReader::CsvReader(CsvRowSink& sink, size_t rowBound, size_t runawayBound)
+    : sink_(sink), rowBound_(rowBound), runawayBound_(runawayBound) {
+  if (csv_init(&parser_, 0) != 0) throw std::bad_alloc();
+}
+
+CsvReader::~CsvReader() {
+  csv_free(&parser_);
+}
+
+// The sink's exceptions (bad_alloc) must not unwind through libcsv's C
+// code: they wait until csv_parse returns.
+void CsvReader::onCell(void* data, size_t size, void* reader) {
+  auto* self = static_cast<CsvReader*>(reader);
+  if (self->thrown_) return;
+  try {
+    self->sink_.cell(std::string_view(static_cast<const char*>(data), data ? size : 0));
+  } catch (...) {
+    self->thrown_ = std::current_exception();
+  }
+}
+
+void CsvReader::onRow(int, void* reader) {
+  auto* self = static_cast<CsvReader*>(reader);
+  if (self->thrown_) return;
+  try {
+    self->sink_.endRow();
+  } catch (...) {
+    self->thrown_ = std::current_exception();
+  }
+}
+
+bool CsvReader::parse(std::string_view bytes) {
+  size_t parsed = csv_parse(&parser_, bytes.data(), bytes.size(), onCell, onRow, this);
+  if (thrown_) std::rethrow_exception(std::exchange(thrown_, nullptr));
+  if (parsed != bytes.size()) {
+    error_ = csv_strerror(csv_error(&parser_));
+    return false;
+  }
+  return true;
+}
+
+bool CsvReader::feed(std::string_view bytes) {
+  if (ranAway_ || error_) return false;
+  // Locals, so that the loop keeps them in registers.
+  State state = state_;
+  size_t rowBytes = rowBytes_;
+  size_t start = 0;  // the first byte libcsv has not been given
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    Step step = kSteps[static_cast<int>(state)][kKinds[static_cast<unsigned char>(bytes[i])]];
+    state = step.next;
+    if (step.rowEnds) {
+      if (skipping_) start = i + 1;
+      skipping_ = false;
+      rowBytes = 0;
+    } else if (state != State::RowNotBegun && ++rowBytes > rowBound_) {
+      if (skipping_) {
+        if (rowBytes > runawayBound_) {
+          ranAway_ = true;
+          return false;
+        }
+        continue;
+      }
+      // The row up to its bound, then libcsv forgets the unfinished cell.
+      state_ = state;
+      rowBytes_ = rowBytes;
+      if (!parse(bytes.substr(start, i - start))) return false;
+      csv_fini(&parser_, nullptr, nullptr, nullptr);
+      skipping_ = true;
+      sink_.overlongRow();
+    }
+  }
+  state_ = state;
+  rowBytes_ = rowBytes;
+  return skipping_ || parse(bytes.substr(start));
+}
+
+void CsvReader::finish() {
+  if (!skipping_ && !ranAway_ && !error_) {
+    csv_fini(&parser_, onCell, onRow, this);
+    if (thrown_) std::rethrow_exception(std::exchange(thrown_, nullptr));
+  }
+  state_ = State::RowNotBegun;
+  skipping_ = false;
+  rowBytes_ = 0;
+}
+
+}  // namespace anglewise

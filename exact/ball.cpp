@@ -1,0 +1,183 @@
+#include "exact/ball.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace anglewise::exact {
+namespace {
+
+thread_local long workingBits = 128;
+
+long bitsOf(const Ball& b) {
+  return static_cast<long>(arf_bits(arb_midref(b.get())));
+}
+
+// Exact operands keep an exact result where it is a binary fraction: sums,
+// differences and products always are; a quotient or root that comes out
+// even needs no more bits than its operands.
+slong precisionFor(const Ball& a, const Ball& b) {
+  return a.exact() && b.exact() ? ARF_PREC_EXACT : workingBits;
+}
+
+}  // namespace
+
+WorkingPrecision::WorkingPrecision(long bits) : saved_(workingBits) {
+  workingBits = bits;
+}
+
+WorkingPrecision::~WorkingPrecision() {
+  workingBits = saved_;
+}
+
+long WorkingPrecision::bits() {
+  return workingBits;
+}
+
+Ball::Ball() {
+  arb_init(value_);
+}
+
+Ball::Ball(double value) {
+  arb_init(value_);
+  arb_set_d(value_, value);
+}
+
+Ball::Ball(long value) {
+  arb_init(value_);
+  arb_set_si(value_, value);
+}
+
+Ball::Ball(const Ball& other) {
+  arb_init(value_);
+  arb_set(value_, other.value_);
+}
+
+Ball::Ball(Ball&& other) noexcept {
+  arb_init(value_);
+  arb_swap(value_, other.value_);
+}
+
+Ball& Ball::operator=(const Ball& other) {
+  if (this != &other) arb_set(value_, other.value_);
+  return *this;
+}
+
+Ball& Ball::operator=(Ball&& other) noexcept {
+  arb_swap(value_, other.value_);
+  return *this;
+}
+
+Ball::~Ball() {
+  arb_clear(value_);
+}
+
+double Ball::estimate() const {
+  return arf_get_d(arb_midref(value_), ARF_RND_NEAR);
+}
+
+Ball operator+(const Ball& a, const Ball& b) {
+  Ball out;
+  arb_add(out.get(), a.get(), b.get(), precisionFor(a, b));
+  return out;
+}
+
+Ball operator-(const Ball& a, const Ball& b) {
+  Ball out;
+  arb_sub(out.get(), a.get(), b.get(), precisionFor(a, b));
+  return out;
+}
+
+Ball operator*(const Ball& a, const Ball& b) {
+  Ball out;
+  arb_mul(out.get(), a.get(), b.get(), precisionFor(a, b));
+  return out;
+}
+
+Ball operator/(const Ball& a, const Ball& b) {
+  Ball out;
+  slong bits = workingBits;
+  if (a.exact() && b.exact()) bits = std::max(bits, bitsOf(a) + 2);
+  arb_div(out.get(), a.get(), b.get(), bits);
+  return out;
+}
+
+Ball operator-(const Ball& a) {
+  Ball out;
+  arb_neg(out.get(), a.get());
+  return out;
+}
+
+Ball operator*(const Ball& a, long b) {
+  Ball out;
+  arb_mul_si(out.get(), a.get(), b, a.exact() ? ARF_PREC_EXACT : workingBits);
+  return out;
+}
+
+Ball operator/(const Ball& a, long b) {
+  return a / Ball(b);
+}
+
+Ball sqrt(const Ball& a) {
+  Ball out;
+  slong bits = workingBits;
+  if (a.exact()) bits = std::max(bits, bitsOf(a) / 2 + 2);
+  arb_sqrt(out.get(), a.get(), bits);
+  return out;
+}
+
+Ball sqr(const Ball& a) {
+  return a * a;
+}
+
+Ball abs(const Ball& a) {
+  Ball out;
+  arb_abs(out.get(), a.get());
+  return out;
+}
+
+Ball scaled2(const Ball& b, long e) {
+  Ball out;
+  arb_mul_2exp_si(out.get(), b.get(), e);
+  return out;
+}
+
+bool certainlyEqual(const Ball& a, const Ball& b) {
+  return a.exact() && b.exact() && arb_equal(a.get(), b.get());
+}
+
+int compareOr(const Ball& a, const Ball& b, int undecided) {
+  if (certainlyEqual(a, b)) return 0;
+  if (arb_lt(a.get(), b.get())) return -1;
+  if (arb_gt(a.get(), b.get())) return 1;
+  return undecided;
+}
+
+Ball pi() {
+  Ball out;
+  arb_const_pi(out.get(), workingBits);
+  return out;
+}
+
+void sinCosPi(const Ball& a, Ball& sine, Ball& cosine) {
+  arb_sin_cos_pi(sine.get(), cosine.get(), a.get(), workingBits);
+}
+
+Ball atan2(const Ball& y, const Ball& x) {
+  Ball out;
+  arb_atan2(out.get(), y.get(), x.get(), workingBits);
+  return out;
+}
+
+Ball asin(const Ball& a) {
+  Ball out;
+  arb_asin(out.get(), a.get(), workingBits);
+  return out;
+}
+
+Ball atan(const Ball& a) {
+  Ball out;
+  arb_atan(out.get(), a.get(), workingBits);
+  return out;
+}
+
+}  // namespace anglewise::exact

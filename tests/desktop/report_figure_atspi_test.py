@@ -1,0 +1,109 @@
+#!/usr/bin/python3
+"""The report's figure through the accessibility bus, as a screen reader
+finds it: X = 10, Y = 6, A = 30 solved through accessible actions, the
+report opened from the Triangle menu, the incircle ticked, and every
+element of the figure listed by name with its description.
+
+Run in a D-Bus session on an X display (with_desktop.sh, dbus-run-session),
+with Debian's python3-pyatspi and the program's path in ANGLEWISE."""
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+
+import pyatspi
+
+PROGRAM = os.environ.get("ANGLEWISE", "anglewise")
+
+
+def wait_for(predicate, seconds=15):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def find_in(root, name, role=None):
+    return pyatspi.findDescendant(
+        root, lambda a: a is not None and a.name == name and (role is None or a.getRoleName() == role))
+
+
+class ReportFigureScreenReaderTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.config = tempfile.TemporaryDirectory()
+        # The heights were ticked in an earlier session.
+        os.makedirs(os.path.join(cls.config.name, "Anglewise"))
+        with open(os.path.join(cls.config.name, "Anglewise", "Anglewise.ini"), "w") as ini:
+            ini.write("[Triangle]\nOverlays=heights\n")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   XDG_CONFIG_HOME=cls.config.name)
+        cls.process = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.DEVNULL)
+
+        def application():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == "Anglewise" and find_in(app, "Side X"):
+                    return app
+            return None
+
+        cls.app = wait_for(application)
+        assert cls.app is not None, "the window never showed on the accessibility bus"
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.process.terminate()
+        cls.process.wait(timeout=10)
+        cls.config.cleanup()
+
+    def find(self, name, role=None):
+        found = wait_for(lambda: find_in(self.app, name, role))
+        self.assertIsNotNone(found, f"no {role or 'control'} named {name!r}")
+        return found
+
+    def act(self, accessible, action):
+        actions = accessible.queryAction()
+        names = [actions.getName(i) for i in range(actions.nActions)]
+        self.assertIn(action, names, f"{accessible.name!r} offers {names}")
+        actions.doAction(names.index(action))
+
+    def solve_and_open_the_report(self):
+        self.act(self.find("Obligue Angle Triangle"), "Toggle")
+        for box, text in (("Side X", "10"), ("Side Y", "6"), ("Angle A", "30")):
+            self.find(box).queryEditableText().setTextContents(text)
+        for given in ("X given", "Y given", "A given"):
+            self.act(self.find(given), "Toggle")
+        self.act(self.find("Display"), "Press")
+        self.act(self.find("Triangle Report", "menu item"), "Press")
+        return self.find("Triangle Report figure", "list")
+
+    def items(self, figure):
+        return {child.name: child.description for child in figure if child is not None}
+
+    def test_every_element_of_the_figure_has_a_name_and_a_description(self):
+        figure = self.solve_and_open_the_report()
+        self.assertTrue(self.find("Heights and orthocentre", "check box").getState()
+                        .contains(pyatspi.STATE_CHECKED), "the ticked overlays are remembered")
+        self.act(self.find("Incircle", "check box"), "Toggle")
+        items = wait_for(lambda: (lambda seen: seen if "Incircle of triangle 2" in seen else None)(
+            self.items(figure)))
+        self.assertIsNotNone(items, f"no incircle among {sorted(self.items(figure))}")
+        for name in ("Triangle 1 (shown)", "Triangle 2", "Arc of side Y about C",
+                     "Side X of triangle 1", "Angle B of triangle 2", "Height to Z of triangle 1",
+                     "Orthocentre of triangle 2", "Incircle of triangle 1"):
+            self.assertIn(name, items)
+        self.assertTrue(items["Triangle 1 (shown)"].startswith("X 10, Y 6, Z "),
+                        items["Triangle 1 (shown)"])
+        self.assertTrue(items["Incircle of triangle 2"].startswith("radius "))
+        self.assertIn("swings about C", items["Arc of side Y about C"])
+        for name, description in items.items():
+            self.assertTrue(description, f"{name!r} has no description")
+        roles = {child.getRoleName() for child in figure}
+        self.assertEqual(roles, {"list item"})
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
