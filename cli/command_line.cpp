@@ -14,8 +14,10 @@ constexpr char kDescription[] =
     "  anglewise-cli solve --oblique X=10 Y=6 A=30 --obtuse --svg fig.svg\n"
     "  anglewise-cli script sessions.jsonl > answers.jsonl\n"
     "  anglewise-cli batch triangles.csv > results.csv\n"
+    "  anglewise-cli history --replay saved.anglewise\n"
     "Exit status: 0 done; 1 nothing solved (solve), a session had an error (script)\n"
-    "or a row was refused or had an error (batch); 2 a usage error, or an input file\n"
+    "or a row was refused or had an error (batch) or an entry answers differently\n"
+    "now (history --replay); 2 a usage error, or an input file\n"
     "that batch cannot read; 3 a file or stream could not be read or written.";
 
 constexpr char kSolveOptions[] =
@@ -26,7 +28,10 @@ struct Parsed {
   CLI::App* script = nullptr;
   CLI::App* solve = nullptr;
   CLI::App* batch = nullptr;
+  CLI::App* history = nullptr;
   std::string format = "csv";
+  std::string exportFormat;
+  bool replay = false;
   std::string places;
   bool right = false;
   std::vector<std::string> assignments;
@@ -90,12 +95,16 @@ std::string extrasSentence(const Parsed& p) {
     return "script reads one file of sessions, so " + inQuotes(p.script->remaining().front()) +
            " is one too many.";
   }
+  if (p.history->parsed()) {
+    return "history reads one file, so " + inQuotes(p.history->remaining().front()) +
+           " is one too many.";
+  }
   if (p.batch->parsed()) {
     return "batch takes one CSV file and the options --format and --report, so " +
            inQuotes(p.batch->remaining().front()) + " is one too many.";
   }
   return "there is no command " + inQuotes(p.app.remaining().front()) +
-         ": the commands are solve, script and batch (see anglewise-cli --help).";
+         ": the commands are solve, script, batch and history (see anglewise-cli --help).";
 }
 
 std::string checkSolve(Parsed& p, SolveRequest& request) {
@@ -153,6 +162,14 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   p.batch->add_flag("--report", invocation.batch.report,
                     "add the report's consistent, note and derived values");
   p.batch->allow_extras();
+  p.history = p.app.add_subcommand(
+      "history", "list, export or replay the window's history or a triangle file (.anglewise)");
+  p.history->add_option("file", invocation.history.file,
+                        "a history or triangle file (default: the window's history)");
+  p.history->add_option("--export", p.exportFormat, "print the entries as csv or jsonl");
+  p.history->add_flag("--replay", p.replay,
+                      "play each Display again and say whether it answers the same");
+  p.history->allow_extras();
   try {
     p.app.parse(argc, argv);
   } catch (const CLI::CallForVersion& e) {
@@ -161,10 +178,11 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
     return invocation;
   } catch (const CLI::CallForHelp&) {
     invocation.command = Invocation::Command::Help;
-    const CLI::App* about = p.solve->parsed()    ? p.solve
-                            : p.script->parsed() ? p.script
-                            : p.batch->parsed()  ? p.batch
-                                                 : &p.app;
+    const CLI::App* about = p.solve->parsed()     ? p.solve
+                            : p.script->parsed()  ? p.script
+                            : p.batch->parsed()   ? p.batch
+                            : p.history->parsed() ? p.history
+                                                  : &p.app;
     invocation.helpText = about->help();
     return invocation;
   } catch (const CLI::ParseError& e) {
@@ -172,7 +190,8 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
     return std::nullopt;
   }
   bool extras = !p.app.remaining().empty() || !p.solve->remaining().empty() ||
-                !p.script->remaining().empty() || !p.batch->remaining().empty();
+                !p.script->remaining().empty() || !p.batch->remaining().empty() ||
+                !p.history->remaining().empty();
   if (extras) {
     error = extrasSentence(p);
   } else if (p.solve->parsed()) {
@@ -186,6 +205,18 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
     if (p.format != "csv" && p.format != "jsonl") {
       error = "--format takes csv or jsonl, not \"" + p.format + "\".";
     }
+  } else if (p.history->parsed()) {
+    invocation.command = Invocation::Command::History;
+    HistoryOptions& h = invocation.history;
+    if (p.replay && !p.exportFormat.empty()) {
+      error = "history either exports (--export) or replays (--replay), not both at once.";
+    } else if (!p.exportFormat.empty() && p.exportFormat != "csv" && p.exportFormat != "jsonl") {
+      error = "--export takes csv or jsonl, not \"" + p.exportFormat + "\".";
+    }
+    h.mode = p.replay                  ? HistoryOptions::Mode::Replay
+             : !p.exportFormat.empty() ? HistoryOptions::Mode::Export
+                                       : HistoryOptions::Mode::List;
+    h.format = p.exportFormat.empty() ? "csv" : p.exportFormat;
   } else {
     error =
         "say what to do: anglewise-cli solve --right X=3 Y=4, or anglewise-cli script FILE "

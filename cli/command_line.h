@@ -6,16 +6,18 @@
 #include <vector>
 
 #include "cli/batch_command.h"
+#include "cli/history_command.h"
 #include "cli/solve_command.h"
 
 namespace anglewise {
 
 /// What the command line asked for.
 struct Invocation {
-  enum class Command { None, Script, Solve, Batch, Help } command = Command::None;
+  enum class Command { None, Script, Solve, Batch, History, Help } command = Command::None;
   std::string scriptFile;  ///< script and batch: empty or "-" for standard input
   SolveRequest solve;
   BatchOptions batch;
+  HistoryOptions history;
   std::string helpText;  ///< with Command::Help: what --help or --version prints
 };
 

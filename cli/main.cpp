@@ -103,6 +103,8 @@ int run(const Invocation& invocation) {
       return runBatchFile(invocation.scriptFile, invocation.batch);
     case Invocation::Command::Solve:
       return flushed(runSolve(invocation.solve, std::cout, std::cerr));
+    case Invocation::Command::History:
+      return flushed(runHistory(invocation.history, std::cout, std::cerr));
     case Invocation::Command::None:
       break;
   }

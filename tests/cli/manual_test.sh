@@ -31,7 +31,7 @@ options() { awk '/^Options:/ { on = 1; next } /^$/ { on = 0 } on { print $1 }' |
 for option in $("$cli" --help | options); do
   grep -qwF -- "$option" <(part OPTIONS) || fail "OPTIONS does not describe $option"
 done
-for command in script solve batch; do
+for command in script solve batch history; do
   "$cli" --help | grep -qE "^  $command " || fail "--help does not list $command"
   [ -n "$(part "$command")" ] || fail "the manual has no part for $command"
   for option in $("$cli" "$command" --help | options); do

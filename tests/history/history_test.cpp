@@ -271,3 +271,49 @@ TEST(TriangleFileTest, TheCommandLinePlaysATriangleFileAsItIs) {
 
 }  // namespace
 }  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// `anglewise-cli history` lists, exports and replays a triangle file made
+// from the window, and never changes the file it reads.
+TEST(HistoryCommandTest, ListsExportsAndReplaysATriangleFile) {
+  HeadlessWindow right, oblique;
+  play(right, kRight + given(1, "3") + given(2, "4"));
+  play(oblique, kOblique + given(1, "6") + given(2, "3") + given(3, "4"));
+  std::vector<HistoryEntry> entries = {displayed(right), displayed(oblique)};
+  TempFolder folder;
+  std::string path = (folder.path() / "two.anglewise").string();
+  ASSERT_EQ(saveTriangleFile(path, entries), "");
+  std::string before = slurp(path);
+  auto run = [&](const std::string& args) {
+    std::string out = (folder.path() / "out").string();
+    int status = std::system(
+        (std::string(ANGLEWISE_CLI) + " history " + args + " " + path + " > " + out + " 2>&1")
+            .c_str());
+    return std::make_pair(WEXITSTATUS(status), slurp(out));
+  };
+  auto [listed, list] = run("");
+  EXPECT_EQ(listed, 0);
+  EXPECT_EQ(list, entryText(entries[0]) + "\n" + entryText(entries[1]) + "\n");
+  auto [exported, csv] = run("--export csv");
+  EXPECT_EQ(exported, 0);
+  EXPECT_EQ(csv, entriesCsv(entries));
+  auto [replayed, replay] = run("--replay");
+  EXPECT_EQ(replayed, 0) << replay;
+  EXPECT_EQ(replay, entryText(entries[0]) + "  [same]\n" + entryText(entries[1]) + "  [same]\n");
+
+  entries[0].results[2] = " 6";  // an answer the window no longer gives
+  ASSERT_EQ(saveTriangleFile(path, entries), "");
+  before = slurp(path);
+  auto [differs, says] = run("--replay");
+  EXPECT_EQ(differs, 1);
+  EXPECT_NE(says.find("[answers differently now]"), std::string::npos) << says;
+  EXPECT_EQ(slurp(path), before);
+  auto [both, sentence] = run("--replay --export csv");
+  EXPECT_EQ(both, 2);
+  EXPECT_NE(sentence.find("not both at once"), std::string::npos) << sentence;
+}
+
+}  // namespace
+}  // namespace anglewise
