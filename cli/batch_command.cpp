@@ -15,6 +15,7 @@
 #include "cli/row_writer.h"
 #include "cli/utf8_text.h"
 #include "headless/headless_window.h"
+#include "report/report_values.h"
 
 namespace anglewise {
 namespace {
@@ -186,6 +187,9 @@ std::string joinedMessages(const HeadlessWindow& headless) {
   return out;
 }
 
+// Given values make at most two triangles (the ambiguous case).
+constexpr size_t kMostTriangles = 2;
+
 void addReport(RowWriter& out, const TriangleReport* report) {
   const ReportTriangle* t = nullptr;
   if (report && !report->triangles.empty()) {
@@ -201,6 +205,16 @@ void addReport(RowWriter& out, const TriangleReport* report) {
   out.cell("inradius", value(&ReportTriangle::inradius));
   out.cell("circumradius", value(&ReportTriangle::circumradius));
   out.cell("triangles", report ? std::to_string(report->triangles.size()) : "");
+  // Then every value of each true triangle, both of the ambiguous case:
+  // t1_X ... t2_type_angles, empty where there is no such triangle.
+  for (size_t i = 0; i < kMostTriangles; ++i) {
+    const ReportTriangle* each =
+        report && i < report->triangles.size() ? &report->triangles[i] : nullptr;
+    std::string prefix = "t" + std::to_string(i + 1) + "_";
+    for (const ReportValue& row : reportValues()) {
+      out.cell(prefix + row.column, each ? std::string_view(valueText(row, *each)) : "");
+    }
+  }
 }
 
 void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow& headless,
@@ -214,7 +228,9 @@ void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow&
   }
   out.text("messages", joinedMessages(headless));
   if (report) {
-    TriangleReport made = makeReport(headless.window.reportInput());
+    ReportInput input = headless.window.reportInput();
+    input.withWorking = false;  // a batch row prints no working
+    TriangleReport made = makeReport(input);
     addReport(out, &made);
   }
 }

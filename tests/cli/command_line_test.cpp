@@ -44,10 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoCommand", "",
                   "say what to do: anglewise-cli solve --right X=3 Y=4, or anglewise-cli script "
                   "FILE (see anglewise-cli --help)."},
-        UsageCase{
-            "UnknownCommand", "frobnicate",
-            "there is no command \"frobnicate\": the commands are solve, script and batch (see "
-            "anglewise-cli --help)."},
+        UsageCase{"UnknownCommand", "frobnicate",
+                  "there is no command \"frobnicate\": the commands are solve, script, batch and "
+                  "history (see "
+                  "anglewise-cli --help)."},
         UsageCase{"UnknownOption", "solve --bogus",
                   "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
                   "--dms, --places, --svg, --png, --pdf, --json and --report."},
@@ -76,7 +76,8 @@ TEST(CommandLineTest, HelpListsEveryCommandAndTheExitStatuses) {
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find(
                 "Exit status: 0 done; 1 nothing solved (solve), a session had an error (script)\n"
-                "or a row was refused or had an error (batch); 2 a usage error, or an input file\n"
+                "or a row was refused or had an error (batch) or an entry answers differently\n"
+                "now (history --replay); 2 a usage error, or an input file\n"
                 "that batch cannot read; 3 a file or stream could not be read or written.\n"),
             std::string::npos)
       << run.out;
