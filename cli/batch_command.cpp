@@ -126,8 +126,8 @@ std::optional<std::string> readRow(const std::vector<Column>& columns, size_t na
         row.dms = cell == "dms";
         break;
       case Column::Places:
-        if (cell == "4" || cell == "8" || cell == "12" || cell == "14") {
-          row.places = cell == "4" ? 4 : cell == "8" ? 8 : cell == "12" ? 12 : 14;
+        if (std::optional<int> places = readPlaces(cell)) {
+          row.places = *places;
         } else if (!cell.empty()) {
           return "places must be 4, 8, 12 or 14, not " + quoted(cell);
         }
@@ -148,30 +148,7 @@ std::optional<std::string> readRow(const std::vector<Column>& columns, size_t na
 
 // The row as the user would play it on the window.
 void play(HeadlessWindow& headless, const RowRequest& row) {
-  MainWindow& w = headless.window;
-  (row.oblique ? w.optOBL : w.opt90D).select();
-  if (row.dms) w.Option2.select();
-  for (Given given : kGivenRows) {
-    std::string_view text = row.values[static_cast<size_t>(given) - 1];
-    if (text.empty()) continue;
-    w.inputBox(given).setText(text);
-    w.checkBox(given).click();
-  }
-  if (row.obtuse) w.over90checked.click();
-  switch (row.places) {
-    case 4:
-      w.mnu4places_Click();
-      break;
-    case 8:
-      w.mnu8places_Click();
-      break;
-    case 14:
-      w.mnuNone_Click();
-      break;
-    default:
-      break;  // 12 places, as the window starts
-  }
-  w.displaynow_Click();
+  headless.solve({row.oblique, row.dms, row.obtuse, row.places, row.values});
 }
 
 std::string joinedMessages(const HeadlessWindow& headless) {

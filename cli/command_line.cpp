@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "anglewise_version.h"
+#include "mainwindow/main_window.h"
 
 namespace anglewise {
 namespace {
@@ -109,12 +110,9 @@ std::string extrasSentence(const Parsed& p) {
 
 std::string checkSolve(Parsed& p, SolveRequest& request) {
   if (!p.places.empty()) {
-    const std::pair<const char*, int> allowed[] = {{"4", 4}, {"8", 8}, {"12", 12}, {"14", 14}};
-    auto it = std::find_if(std::begin(allowed), std::end(allowed),
-                           [&](const auto& a) { return p.places == a.first; });
-    if (it == std::end(allowed))
-      return "--places takes 4, 8, 12 or 14, not " + inQuotes(p.places) + ".";
-    request.places = it->second;
+    std::optional<int> places = readPlaces(p.places);
+    if (!places) return "--places takes 4, 8, 12 or 14, not " + inQuotes(p.places) + ".";
+    request.places = *places;
   }
   if (!p.right && !request.oblique) return "choose the kind of triangle with --right or --oblique.";
   if (p.assignments.empty()) return "give the known values as NAME=VALUE, such as X=3 Y=4.";

@@ -14,19 +14,6 @@
 namespace anglewise {
 namespace {
 
-void choosePlaces(MainWindow& w, int places) {
-  switch (places) {
-    case 4:
-      return w.mnu4places_Click();
-    case 8:
-      return w.mnu8places_Click();
-    case 14:
-      return w.mnuNone_Click();
-    default:
-      return w.mnu12places_Click();
-  }
-}
-
 std::string readable(std::string text) {
   for (char& c : text) {
     if (c == '\r') c = '\n';
@@ -66,19 +53,14 @@ void writeSolveJson(std::ostream& out, const HeadlessWindow& headless, const Tri
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
   HeadlessWindow headless;
   MainWindow& w = headless.window;
-  (request.oblique ? w.optOBL : w.opt90D).select();
-  if (request.dms) w.Option2.select();
-  const std::pair<char, Given> rows[] = {
-      {'X', Given::X}, {'Y', Given::Y}, {'Z', Given::Z}, {'A', Given::A}, {'B', Given::B}};
-  for (const auto& [letter, row] : rows) {
-    auto it = request.values.find(letter);
-    if (it == request.values.end()) continue;
-    w.inputBox(row).setText(it->second);
-    w.checkBox(row).click();
+  WindowInputs inputs{request.oblique, request.dms, request.obtuse, request.places, {}};
+  const char letters[] = {'X', 'Y', 'Z', 'A', 'B'};
+  for (size_t row = 0; row < inputs.values.size(); ++row) {
+    if (auto it = request.values.find(letters[row]); it != request.values.end()) {
+      inputs.values[row] = it->second;
+    }
   }
-  if (request.obtuse) w.over90checked.click();
-  choosePlaces(w, request.places);
-  w.displaynow_Click();
+  headless.solve(inputs);
 
   for (const ShownMessage& m : headless.messages.shown) {
     err << m.title << ": " << readable(m.text) << '\n';

@@ -33,6 +33,21 @@ void HeadlessWindow::restart() {
   printer = RecordingPrinter();
 }
 
+void HeadlessWindow::solve(const WindowInputs& inputs) {
+  MainWindow& w = window;
+  (inputs.oblique ? w.optOBL : w.opt90D).select();
+  if (inputs.dms) w.Option2.select();
+  for (Given given : kGivenRows) {
+    std::string_view text = inputs.values[static_cast<size_t>(given) - 1];
+    if (text.empty()) continue;
+    w.inputBox(given).setText(text);
+    w.checkBox(given).click();
+  }
+  if (inputs.obtuse) w.over90checked.click();
+  w.choosePlaces(inputs.places);
+  w.displaynow_Click();
+}
+
 void HeadlessWindow::type(std::string_view textBox, const std::string& text) {
   TextBox* box = window.find<TextBox>(textBox);
   if (!box) throw UnknownControl("no text box named " + quoted(textBox));

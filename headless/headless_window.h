@@ -3,6 +3,7 @@
 // at once and remember (message boxes answered OK, beeps counted, the
 // figure's strokes, printed pages). The command line, the tests and the
 // benchmarks all drive the window through it.
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,6 +29,15 @@ struct UserAction {
   std::string text = {};  ///< what "type" types
 };
 
+/// What a user gives the window for one Display.
+struct WindowInputs {
+  bool oblique = false;
+  bool dms = false;
+  bool obtuse = false;
+  int places = 12;
+  std::array<std::string_view, 5> values{};  ///< X, Y, Z, A, B as typed; "" not given
+};
+
 /// A fresh main window as the user first sees it, start-up done.
 class HeadlessWindow {
  public:
@@ -44,6 +54,10 @@ class HeadlessWindow {
   void click(std::string_view name);
   /// A menu item chosen from the menu bar.
   void choose(std::string_view menuItem);
+  /// One triangle as `solve` and `batch` play it: the kind and the
+  /// notation chosen, each given value typed and ticked, the obtuse box,
+  /// the places, then Display.
+  void solve(const WindowInputs& inputs);
   /// The next printer dialog is cancelled instead of accepted.
   void cancelNextDialog() { dialog.cancelNext = true; }
   /// Any of the above by its verb; throws std::invalid_argument (an

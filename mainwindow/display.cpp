@@ -146,6 +146,26 @@ void MainWindow::Option2_Click() {
   Text5.setText(state.angleBDms);
 }
 
+void MainWindow::choosePlaces(int places) {
+  switch (places) {
+    case 4:
+      return mnu4places_Click();
+    case 8:
+      return mnu8places_Click();
+    case 14:
+      return mnuNone_Click();
+    default:
+      return mnu12places_Click();
+  }
+}
+
+std::optional<int> readPlaces(std::string_view text) {
+  for (int places : {4, 8, 12, 14}) {
+    if (text == std::to_string(places)) return places;
+  }
+  return std::nullopt;
+}
+
 void MainWindow::chooseDecimals(MenuItem& item, int places) {
   for (MenuItem* each : {&mnuNone, &mnu4places, &mnu8places, &mnu12places}) {
     each->setChecked(each == &item);

@@ -6,6 +6,7 @@
 //   boxes and result labels back -> Picture1_Click draws the figure (figure/).
 // The Qt window (platform/) and the command line (cli/) drive this model
 // through the controls and the handlers below; nothing here knows Qt.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -144,6 +145,9 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void mnu4places_Click() { chooseDecimals(mnu4places, 4); }
   void mnu8places_Click() { chooseDecimals(mnu8places, 8); }
   void mnu12places_Click() { chooseDecimals(mnu12places, 12); }
+  /// The Decimals menu's item for `places` (4, 8, 12 or 14; 14 is "No
+  /// Rounding") chosen, as the user would choose it.
+  void choosePlaces(int places);
   void Clearthebaord_Click() {
     lastRead.reset();
     lastRefusal = DisplayRefusal::None;
@@ -196,6 +200,9 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   std::vector<NamedControl> controls_;
   std::vector<Label*> resultLabels_;  // the labels of controls_, in its order
 };
+
+/// The places a text names: "4", "8", "12" or "14"; nothing otherwise.
+std::optional<int> readPlaces(std::string_view text);
 
 // The check box and the text box of each input row, X to B.
 inline constexpr CheckBox MainWindow::*kRowChecks[] = {&MainWindow::Check1, &MainWindow::Check2,
