@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "anglewise_version.h"
+#include "drawing/overlays.h"
 #include "mainwindow/main_window.h"
 
 namespace anglewise {
@@ -22,7 +23,8 @@ constexpr char kDescription[] =
     "that batch cannot read; 3 a file or stream could not be read or written.";
 
 constexpr char kSolveOptions[] =
-    "--right, --oblique, --obtuse, --dms, --places, --svg, --png, --pdf, --json and --report";
+    "--right, --oblique, --obtuse, --dms, --places, --svg, --png, --pdf, --overlays, --json and "
+    "--report";
 
 struct Parsed {
   CLI::App app{kDescription, "anglewise-cli"};
@@ -32,6 +34,7 @@ struct Parsed {
   CLI::App* history = nullptr;
   std::string format = "csv";
   std::string exportFormat;
+  std::optional<std::string> overlays;
   bool replay = false;
   std::string places;
   bool right = false;
@@ -55,6 +58,10 @@ void addSolveOptions(Parsed& p, SolveRequest& request) {
   solve.add_option("--png", request.pngPath, "also write the figure as a PNG image");
   solve.add_option("--pdf", request.pdfPath,
                    "also write the report page as PDF: title, figure, results, report, working");
+  solve.add_option("--overlays", p.overlays,
+                   "draw the report's figure of every true triangle into --svg and --png, with "
+                   "the overlays all, none, or a comma list of heights, medians, bisectors, "
+                   "incircle, circumcircle, excircles and euler (the --pdf page always has it)");
   solve.add_flag("--json", request.json,
                  "print one JSON object: captions, messages, record and the Triangle Report");
   solve.add_flag("--report", request.report,
@@ -113,6 +120,11 @@ std::string checkSolve(Parsed& p, SolveRequest& request) {
     std::optional<int> places = readPlaces(p.places);
     if (!places) return "--places takes 4, 8, 12 or 14, not " + inQuotes(p.places) + ".";
     request.places = *places;
+  }
+  if (p.overlays) {
+    std::string why;
+    request.overlays = drawing::parseOverlays(*p.overlays, &why);
+    if (!request.overlays) return "--overlays: " + why + ".";
   }
   if (!p.right && !request.oblique) return "choose the kind of triangle with --right or --oblique.";
   if (p.assignments.empty()) return "give the known values as NAME=VALUE, such as X=3 Y=4.";

@@ -8,6 +8,7 @@
 #include "cli/json_writer.h"
 #include "cli/report_json.h"
 #include "cli/window_script.h"
+#include "drawing/report_figure.h"
 #include "export/figure_files.h"
 #include "headless/headless_window.h"
 
@@ -79,14 +80,21 @@ int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) 
   // The files asked for; a file that cannot be written is said and ends
   // the command with the input/output status.
   const std::vector<FigureOp>& ops = headless.picture.ops();
+  GivenValues given = w.reportInput().given;
+  drawing::OverlaySet overlays = request.overlays.value_or(drawing::OverlaySet());
+  auto figureFile = [&](const std::string& path, FigureFormat format) -> std::string {
+    if (path.empty()) return "";
+    if (!request.overlays) return writeFigureFile(path, ops, format);
+    return writeDrawingFile(
+        path, drawing::drawReportFigure(report, given, {overlays, 640, 480, true}), format);
+  };
   std::pair<const std::string*, std::string> written[] = {
-      {&request.svgPath,
-       request.svgPath.empty() ? "" : writeFigureFile(request.svgPath, ops, FigureFormat::Svg)},
-      {&request.pngPath,
-       request.pngPath.empty() ? "" : writeFigureFile(request.pngPath, ops, FigureFormat::Png)},
-      {&request.pdfPath, request.pdfPath.empty()
-                             ? ""
-                             : writeReportPdf(request.pdfPath, {ops, w.printedValues(), report})}};
+      {&request.svgPath, figureFile(request.svgPath, FigureFormat::Svg)},
+      {&request.pngPath, figureFile(request.pngPath, FigureFormat::Png)},
+      {&request.pdfPath,
+       request.pdfPath.empty()
+           ? ""
+           : writeReportPdf(request.pdfPath, {ops, w.printedValues(), report, given, overlays})}};
   bool failed = false;
   for (const auto& [path, error] : written) {
     if (error.empty()) continue;

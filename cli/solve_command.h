@@ -1,8 +1,11 @@
 #pragma once
 // `anglewise-cli solve`: type, tick, choose and press Display in one line.
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
+
+#include "drawing/overlays.h"
 
 namespace anglewise {
 
@@ -17,6 +20,9 @@ struct SolveRequest {
   std::string pngPath;                 ///< the figure as PNG
   std::string pdfPath;                 ///< the report page as PDF
   bool json = false;                   ///< one JSON object instead of the page's lines
+  /// The report's drawing (with these overlays) in --svg and --png in place
+  /// of the window's figure; the --pdf page draws them either way.
+  std::optional<drawing::OverlaySet> overlays;
   bool report = false;  ///< the Triangle Report after the page's lines (in the JSON object)
 };
 

@@ -5,7 +5,10 @@
 
 #include <cctype>
 
+#include "drawing/cairo_figure.h"
+#include "drawing/svg_figure.h"
 #include "export/cairo_drawing.h"
+#include "files/whole_file.h"
 
 namespace anglewise {
 namespace {
@@ -25,6 +28,16 @@ FigureFormat formatOfPath(const std::string& path) {
   if (endsWith(".png")) return FigureFormat::Png;
   if (endsWith(".pdf")) return FigureFormat::Pdf;
   return FigureFormat::Svg;
+}
+
+std::string writeDrawingFile(const std::string& path, const drawing::Figure& figure,
+                             FigureFormat format) {
+  std::string error;
+  std::string bytes = format == FigureFormat::Png
+                          ? drawing::figurePng(figure, drawing::lightStyle(), 1, &error)
+                          : drawing::figureSvg(figure);
+  if (!error.empty()) return error;
+  return writeWholeFile(path, bytes);
 }
 
 std::string writeFigureFile(const std::string& path, const std::vector<FigureOp>& ops,

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "drawing/figure.h"
+#include "drawing/overlays.h"
 #include "figure/printing.h"
 #include "figure/recording_picture_box.h"
 #include "report/triangle_report.h"
@@ -21,12 +23,19 @@ FigureFormat formatOfPath(const std::string& path);
 std::string writeFigureFile(const std::string& path, const std::vector<FigureOp>& ops,
                             FigureFormat format);
 
+/// Writes the report's drawing as SVG or PNG, whole or not at all; returns
+/// "" or the reason it could not.
+std::string writeDrawingFile(const std::string& path, const drawing::Figure& figure,
+                             FigureFormat format);
+
 /// What the report page shows: the title, the figure, the value lines of
 /// the printed page and the report with its working.
 struct ReportPage {
   std::vector<FigureOp> figure;
   PrintedValues values;
   TriangleReport report;
+  GivenValues given;               ///< for the report's drawing of every true triangle
+  drawing::OverlaySet overlays{};  ///< the drawing's overlays
 };
 
 /// Writes the report page as PDF, one A4 page whatever the report holds

@@ -8,11 +8,16 @@
 #include <algorithm>
 #include <sstream>
 
+#include "drawing/cairo_figure.h"
+#include "drawing/report_figure.h"
 #include "export/cairo_drawing.h"
 #include "export/figure_files.h"
 
 namespace anglewise {
 namespace {
+
+// The height of the report's drawing on the page.
+constexpr double kDrawingPoints = 190;
 
 constexpr double kPageWidth = 595.28, kPageHeight = 841.89;  // A4 in points
 constexpr double kMargin = 40;
@@ -119,6 +124,13 @@ std::string writeReportPdf(const std::string& path, const ReportPage& page) {
   useFont(cr, kValuesSize);
   showLines(cr, kMargin + kFigurePoints + 18, top, kValuesSize, values);
   top += std::max(kFigurePoints, static_cast<double>(values.size()) * kValuesSize * kLeading) + 14;
+
+  // The report's drawing of every true triangle, as vectors, across the page.
+  drawing::Figure figure = drawing::drawReportFigure(
+      page.report, page.given, {page.overlays, kPageWidth - 2 * kMargin, kDrawingPoints, true});
+  drawing::paintFigure(cr, figure, {kMargin, top, kPageWidth - 2 * kMargin, kDrawingPoints},
+                       drawing::lightStyle(), {"", false, false});
+  top += kDrawingPoints + 10;
 
   std::vector<std::string> report;
   std::istringstream text(reportText(page.report));

@@ -20,6 +20,7 @@
 #include <QTextBrowser>
 
 #include "export/figure_files.h"
+#include "platform/report_figure_widget.h"
 #include "platform/save_paths.h"
 
 namespace anglewise {
@@ -157,7 +158,7 @@ void ReportActions::refresh() {
     openReportWindow(false);  // the focus stays where the user is typing
     return;
   }
-  if (open) window_->showReport(now);
+  if (open) window_->showReport(now, model_.reportInput().given);
 }
 
 void ReportActions::showReportWindow() {
@@ -173,7 +174,7 @@ void ReportActions::openReportWindow(bool activate) {
     connect(text, &QWidget::customContextMenuRequested, this,
             [this, text](const QPoint& at) { offerContextMenu(text, at); });
   }
-  window_->showReport(report());
+  window_->showReport(report(), model_.reportInput().given);
   window_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   window_->show();
   window_->raise();
@@ -214,7 +215,10 @@ std::string ReportActions::saveFigure(const QString& path) const {
 }
 
 std::string ReportActions::saveReportPdf(const QString& path) const {
-  return writeReportPdf(path.toStdString(), {figure_.ops(), model_.printedValues(), report()});
+  drawing::OverlaySet overlays =
+      window_ && window_->figure() ? window_->figure()->overlays() : drawing::OverlaySet();
+  return writeReportPdf(path.toStdString(), {figure_.ops(), model_.printedValues(), report(),
+                                             model_.reportInput().given, overlays});
 }
 
 // The dialog opens in the folder last saved to; the chosen filter gives a

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "anglewise-cli --help)."},
         UsageCase{"UnknownOption", "solve --bogus",
                   "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
-                  "--dms, --places, --svg, --png, --pdf, --json and --report."},
+                  "--dms, --places, --svg, --png, --pdf, --overlays, --json and --report."},
         UsageCase{"DoubleEquals", "solve --right X==3",
                   "\"X==3\" has more than one \"=\": write one between name and value, such as "
                   "X=3."},

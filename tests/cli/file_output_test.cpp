@@ -124,7 +124,11 @@ TEST(WindowFileWritersTest, AFullDeviceIsAnErrorNotASuccess) {
   for (FigureFormat format : {FigureFormat::Svg, FigureFormat::Png, FigureFormat::Pdf}) {
     EXPECT_EQ(writeFigureFile("/dev/full", ops, format), "No space left on device");
   }
-  ReportPage page{ops, headless.window.printedValues(), makeReport(headless.window.reportInput())};
+  ReportPage page{ops,
+                  headless.window.printedValues(),
+                  makeReport(headless.window.reportInput()),
+                  headless.window.reportInput().given,
+                  {}};
   EXPECT_EQ(writeReportPdf("/dev/full", page), "No space left on device");
   TempFolder folder;
   std::string pdf = (folder.path() / "report.pdf").string();

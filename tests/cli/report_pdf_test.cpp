@@ -84,3 +84,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// --overlays draws the report's figure of every true triangle into the
+// figure files, each triangle and overlay element a group of its own.
+TEST(OverlaysOption, TheAmbiguousCaseDrawsBothTrianglesWithTheirOverlaysAsGroups) {
+  TempFolder folder;
+  std::string svg = (folder.path() / "both.svg").string();
+  CliRun run = cli("solve --oblique X=10 Y=6 A=30 --overlays incircle,heights --svg " + svg);
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::string drawn = slurp(svg);
+  for (const char* id : {"triangle-1", "triangle-2", "incircle-1", "incircle-2", "swing"}) {
+    EXPECT_NE(drawn.find(std::string("id=\"") + id + "\""), std::string::npos) << id;
+  }
+  EXPECT_EQ(drawn.find("id=\"circumcircle-1\""), std::string::npos) << "an overlay not asked for";
+  std::string png = (folder.path() / "both.png").string();
+  EXPECT_EQ(cli("solve --oblique X=10 Y=6 A=30 --overlays all --png " + png).status, 0);
+  EXPECT_EQ(slurp(png).substr(1, 3), "PNG");
+}
+
+TEST(OverlaysOption, AnUnknownOverlayIsOneUsageSentence) {
+  CliRun run = cli("solve --right X=3 Y=4 --overlays circles");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "anglewise-cli: --overlays: \"circles\" is not an overlay: give all, none, or a comma "
+            "list of heights, medians, bisectors, incircle, circumcircle, excircles and euler.\n");
+}
+
+}  // namespace
+}  // namespace anglewise
