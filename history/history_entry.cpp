@@ -182,7 +182,8 @@ std::array<std::string, 4> entryColumns(const HistoryEntry& e) {
     answer = "X =" + e.results[0] + ", Y =" + e.results[1] + ", Z =" + e.results[2] +
              ", A =" + e.results[3] + ", B =" + e.results[5] + ", Area =" + e.results[11];
   }
-  if (e.consistent && !*e.consistent) answer += " (does not fit together)";
+  // The verdict first, where a narrow column still shows it.
+  if (e.consistent && !*e.consistent) answer = "Does not fit together: " + answer;
   return {time, what, given, answer};
 }
 

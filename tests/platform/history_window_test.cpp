@@ -66,9 +66,8 @@ TEST_F(HistoryWindowTest, DisplayAndClearAreKeptAsTheyHappenAndRestoreGivesTheSa
   HistoryWindow* window = app.history().window();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->list()->topLevelItemCount(), 3);
-  EXPECT_EQ(window->list()->topLevelItem(2)->text(3).toStdString().find(
-                "(does not fit together)") != std::string::npos,
-            true);
+  EXPECT_TRUE(window->list()->topLevelItem(2)->text(3).startsWith("Does not fit together: X = 6"))
+      << window->list()->topLevelItem(2)->text(3).toStdString();
   QTest::keyClicks(window->search(), "right");
   EXPECT_EQ(window->visibleRows(), std::vector<int>{0});
 
