@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "drawing/report_figure.h"
 #include "export/figure_files.h"
 #include "platform/report_figure_widget.h"
 #include "platform/save_paths.h"
@@ -209,9 +210,17 @@ void ReportActions::copyFigure() {
   QApplication::clipboard()->setMimeData(data);
 }
 
+// With the report window open, the figure copied or saved is its drawing
+// of every true triangle with the overlays shown there; else the window's.
 std::string ReportActions::saveFigure(const QString& path) const {
   std::string file = path.toStdString();
-  return writeFigureFile(file, figure_.ops(), formatOfPath(file));
+  FigureFormat format = formatOfPath(file);
+  if (window_ && window_->isVisible() && window_->figure() && format != FigureFormat::Pdf) {
+    drawing::Figure drawn = drawing::drawReportFigure(
+        report(), model_.reportInput().given, {window_->figure()->overlays(), 640, 480, true});
+    return writeDrawingFile(file, drawn, format);
+  }
+  return writeFigureFile(file, figure_.ops(), format);
 }
 
 std::string ReportActions::saveReportPdf(const QString& path) const {

@@ -192,6 +192,21 @@ TEST_F(ReportWindowTest, MenuKeyAndShiftF10OpenTheFigureMenuAtTheFigure) {
   }
 }
 
+// With the report open, Save Figure As and Copy Figure give its drawing of
+// every true triangle, each a group of its own.
+TEST_F(ReportWindowTest, WithTheReportOpenTheSavedFigureIsTheReportsDrawing) {
+  solveOblique({"10", "6", "", "30", ""});
+  app.reports().showReportWindow();
+  QString svg = config.filePath("both.svg");
+  ASSERT_EQ(app.reports().saveFigure(svg), "");
+  QFile file(svg);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QByteArray drawn = file.readAll();
+  EXPECT_TRUE(drawn.contains("id=\"triangle-1\"") && drawn.contains("id=\"triangle-2\""));
+  app.reports().copyFigure();
+  EXPECT_TRUE(QApplication::clipboard()->mimeData()->data("image/svg+xml").contains("triangle-2"));
+}
+
 TEST_F(ReportWindowTest, SaveDialogsTakeTheChosenFormatAndRememberTheFolder) {
   solveOblique({"5", "6", "7"});
   QString folder = config.filePath("figures");
