@@ -45,23 +45,6 @@ double& Parts::angle(char name) {
   return name == 'A' ? A : name == 'B' ? B : C;
 }
 
-char oppositeOf(char name) {
-  switch (name) {
-    case 'X':
-      return 'B';
-    case 'B':
-      return 'X';
-    case 'Y':
-      return 'A';
-    case 'A':
-      return 'Y';
-    case 'Z':
-      return 'C';
-    default:
-      return 'Z';
-  }
-}
-
 std::array<char, 2> endsOf(char side) {
   if (side == 'X') return {'A', 'C'};
   if (side == 'Y') return {'C', 'B'};

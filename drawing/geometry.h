@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "drawing/figure.h"
+#include "report/true_triangle.h"  // oppositeOf
 
 namespace anglewise::drawing {
 
@@ -20,8 +21,6 @@ struct Parts {
   double& angle(char name);
 };
 
-/// The corner opposite a side and the side opposite a corner.
-char oppositeOf(char name);
 /// The two corners at the ends of a side, in the order A-C, C-B, A-B.
 std::array<char, 2> endsOf(char side);
 

@@ -39,12 +39,14 @@ DesktopApp::DesktopApp()
   reports_ = new ReportActions(*widget_, *model_, recorded_, settings_);
   nameMainWindowControls(*widget_);
   history_ = new HistoryKeeper(
-      *widget_, *model_, messages_, [this] { return reports_->report().consistent; },
+      *widget_, *model_, messages_, [this] { return reports_->consistent(); },
       [this] {
         reports_->refresh();
         describeFigure(*widget_, *model_);
       });
   history_->addCommandsTo(reports_->menu());
+  // After a command the report is made once: the Status panel and the
+  // report window take it first, then the history its verdict.
   CommandHooks hooks;
   hooks.before = [this](std::string_view command) { history_->before(command); };
   hooks.after = [this](std::string_view command) {

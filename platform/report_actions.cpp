@@ -153,6 +153,7 @@ TriangleReport ReportActions::report() const {
 
 void ReportActions::refresh() {
   TriangleReport now = report();
+  consistent_ = now.consistent;
   if (status_) status_->setText(now.consistent ? kStatusText : kDoesNotFit);
   bool open = window_ && window_->isVisible();
   if (!now.consistent && !open && openWhenNotFitting_->isChecked()) {

@@ -35,6 +35,9 @@ class ReportActions : public QObject {
   void refresh();
   /// The report as it stands now.
   TriangleReport report() const;
+  /// Whether the shown triangle fitted together at the last refresh (the
+  /// history's verdict, without making the report again).
+  bool consistent() const { return consistent_; }
 
   void showReportWindow();
   /// The twelve value lines as the printed page shows them.
@@ -86,6 +89,7 @@ class ReportActions : public QObject {
   QMenu* menu_ = nullptr;
   QAction* openWhenNotFitting_ = nullptr;
   QLabel* status_ = nullptr;
+  bool consistent_ = true;
 };
 
 }  // namespace anglewise

@@ -16,26 +16,6 @@ Ball half(const Ball& b) {
   return exact::scaled2(b, -1);
 }
 
-// The side facing each angle and the angle facing each side.
-char oppositeOf(char name) {
-  switch (name) {
-    case 'X':
-      return 'B';
-    case 'B':
-      return 'X';
-    case 'Y':
-      return 'A';
-    case 'A':
-      return 'Y';
-    case 'Z':
-      return 'C';
-    case 'C':
-      return 'Z';
-    default:
-      return 0;
-  }
-}
-
 // The side facing `angle`, by the law of sines from `side` facing `known`;
 // equal angles, or angles adding to 180 degrees, face equal sides exactly.
 Ball facing(const Ball& angle, const Ball& side, const Ball& known) {

@@ -21,6 +21,27 @@ class Decider;
 /// The five input rows of the window, as the report names them.
 inline constexpr const char* kRowNames[] = {"X", "Y", "Z", "A", "B"};
 
+/// The side facing an angle and the angle facing a side: X and B, Y and A,
+/// Z and C; 0 for any other name.
+constexpr char oppositeOf(char name) {
+  switch (name) {
+    case 'X':
+      return 'B';
+    case 'B':
+      return 'X';
+    case 'Y':
+      return 'A';
+    case 'A':
+      return 'Y';
+    case 'Z':
+      return 'C';
+    case 'C':
+      return 'Z';
+    default:
+      return 0;
+  }
+}
+
 /// What the user gave, as Display read it: the ticked rows' values (sides,
 /// angles in decimal degrees), the kind and the obtuse choice.
 struct GivenValues {

@@ -15,38 +15,17 @@
 
 #include "history/triangle_file.h"
 #include "platform/desktop_app.h"
-#include "tests/platform/gui_fixture.h"
+#include "tests/platform/desktop_fixture.h"
 
 namespace anglewise {
 namespace {
 
-class HistoryWindowTest : public GuiTest {
+class HistoryWindowTest : public DesktopAppTest {
  protected:
-  HistoryWindowTest() {
-    app.widget().show();
-    QApplication::setActiveWindow(&app.widget());
-  }
-  void solve(const char* kind, const QStringList& texts) {
-    QTest::mouseClick(app.widget().control<QRadioButton>(kind), Qt::LeftButton);
-    for (int row = 0; row < texts.size(); ++row) {
-      if (texts[row].isEmpty()) continue;
-      auto* edit = app.widget().control<QLineEdit>(QString("Text%1").arg(row + 1));
-      edit->selectAll();
-      QTest::keyClicks(edit, texts[row]);
-      auto* check = app.widget().control<QCheckBox>(QString("Check%1").arg(row + 1));
-      if (!check->isChecked()) QTest::mouseClick(check, Qt::LeftButton);
-    }
-    click("displaynow");
-  }
-  void click(const char* button) {
-    QTest::mouseClick(app.widget().control<QToolButton>(button), Qt::LeftButton);
-  }
   QString caption(const char* name) { return app.widget().control<QLabel>(name)->text(); }
   std::string historyFile() const {
     return config.path().toStdString() + "/anglewise/history.jsonl";
   }
-
-  DesktopApp app;
 };
 
 TEST_F(HistoryWindowTest, DisplayAndClearAreKeptAsTheyHappenAndRestoreGivesTheSameCaptions) {

@@ -16,30 +16,16 @@
 
 #include "platform/desktop_app.h"
 #include "platform/report_figure_widget.h"
-#include "tests/platform/gui_fixture.h"
+#include "tests/platform/desktop_fixture.h"
 
 namespace anglewise {
 namespace {
 
-class ReportFigureWindowTest : public GuiTest {
+class ReportFigureWindowTest : public DesktopAppTest {
  protected:
-  ReportFigureWindowTest() {
-    app.widget().show();
-    QApplication::setActiveWindow(&app.widget());
-  }
-
   // Oblique, the given values typed and ticked, Display pressed, the report open.
   ReportWindow* solveOblique(const QStringList& texts) {
-    QTest::mouseClick(app.widget().control<QRadioButton>("optOBL"), Qt::LeftButton);
-    for (int row = 0; row < texts.size(); ++row) {
-      if (texts[row].isEmpty()) continue;
-      auto* edit = app.widget().control<QLineEdit>(QString("Text%1").arg(row + 1));
-      edit->selectAll();
-      QTest::keyClicks(edit, texts[row]);
-      auto* check = app.widget().control<QCheckBox>(QString("Check%1").arg(row + 1));
-      if (!check->isChecked()) QTest::mouseClick(check, Qt::LeftButton);
-    }
-    QTest::mouseClick(app.widget().control<QToolButton>("displaynow"), Qt::LeftButton);
+    solve("optOBL", texts);
     app.reports().showReportWindow();
     return app.reports().window();
   }
@@ -63,8 +49,6 @@ class ReportFigureWindowTest : public GuiTest {
     }
     return texts;
   }
-
-  DesktopApp app;
 };
 
 TEST_F(ReportFigureWindowTest, DrawsBothTrianglesOfTheAmbiguousCaseWithTheSwingingSide) {

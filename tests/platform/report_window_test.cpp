@@ -19,38 +19,16 @@
 #include <set>
 
 #include "platform/desktop_app.h"
-#include "tests/platform/gui_fixture.h"
+#include "tests/platform/desktop_fixture.h"
 
 namespace anglewise {
 namespace {
 
-class ReportWindowTest : public GuiTest {
+class ReportWindowTest : public DesktopAppTest {
  protected:
-  ReportWindowTest() {
-    app.widget().show();
-    QApplication::setActiveWindow(&app.widget());  // shortcuts need the active window
-  }
-
-  // Oblique, the given values typed and ticked, Display pressed.
-  void solveOblique(const QStringList& texts) {
-    QTest::mouseClick(app.widget().control<QRadioButton>("optOBL"), Qt::LeftButton);
-    for (int row = 0; row < texts.size(); ++row) {
-      if (texts[row].isEmpty()) continue;
-      auto* edit = app.widget().control<QLineEdit>(QString("Text%1").arg(row + 1));
-      edit->selectAll();
-      QTest::keyClicks(edit, texts[row]);
-      auto* check = app.widget().control<QCheckBox>(QString("Check%1").arg(row + 1));
-      if (!check->isChecked()) QTest::mouseClick(check, Qt::LeftButton);
-    }
-    click("displaynow");
-  }
-  void click(const char* button) {
-    QTest::mouseClick(app.widget().control<QToolButton>(button), Qt::LeftButton);
-  }
+  void solveOblique(const QStringList& texts) { solve("optOBL", texts); }
   QString status() { return app.reports().statusPanel()->text(); }
   QString reportShown() { return app.reports().window()->text()->toPlainText(); }
-
-  DesktopApp app;
 };
 
 TEST_F(ReportWindowTest, FollowsDisplayAndClearAndTheStatusPanelSaysWhenItDoesNotFit) {
