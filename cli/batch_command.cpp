@@ -184,12 +184,22 @@ void addReport(RowWriter& out, const TriangleReport* report) {
   out.cell("triangles", report ? std::to_string(report->triangles.size()) : "");
   // Then every value of each true triangle, both of the ambiguous case:
   // t1_X ... t2_type_angles, empty where there is no such triangle.
+  static const std::vector<std::string> kColumns = [] {
+    std::vector<std::string> names;
+    for (size_t i = 0; i < kMostTriangles; ++i) {
+      for (const ReportValue& row : reportValues()) {
+        names.push_back("t" + std::to_string(i + 1) + "_" + row.column);
+      }
+    }
+    return names;
+  }();
+  const std::vector<ReportValue>& rows = reportValues();
   for (size_t i = 0; i < kMostTriangles; ++i) {
     const ReportTriangle* each =
         report && i < report->triangles.size() ? &report->triangles[i] : nullptr;
-    std::string prefix = "t" + std::to_string(i + 1) + "_";
-    for (const ReportValue& row : reportValues()) {
-      out.cell(prefix + row.column, each ? std::string_view(valueText(row, *each)) : "");
+    for (size_t r = 0; r < rows.size(); ++r) {
+      out.cell(kColumns[i * rows.size() + r],
+               each ? std::string_view(valueText(rows[r], *each)) : "");
     }
   }
 }

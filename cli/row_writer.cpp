@@ -101,6 +101,15 @@ void RowWriter::appendCsvCell(std::string_view cell, bool formula) {
     return special;
   }();
   auto special = [](char c) { return kSpecial[static_cast<unsigned char>(c)]; };
+  // Most cells are plain ASCII without a special character: one pass.
+  auto plain = [](char c) {
+    return static_cast<unsigned char>(c) < 0x80 && !kSpecial[static_cast<unsigned char>(c)];
+  };
+  if (std::all_of(cell.begin(), cell.end(), plain)) {
+    if (formula) row_ += '\'';
+    row_ += cell;
+    return;
+  }
   if (std::none_of(cell.begin(), cell.end(), special)) {
     if (formula) row_ += '\'';
     appendUtf8(row_, cell);

@@ -1,6 +1,10 @@
 #include "exact/ball.h"
 
 #include <algorithm>
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace anglewise::exact {
@@ -69,6 +73,58 @@ Ball& Ball::operator=(Ball&& other) noexcept {
 
 Ball::~Ball() {
   arb_clear(value_);
+}
+
+namespace {
+
+// 2^k for a k that keeps it normal, and the next double up or down: by
+// their bits, since the library's calls cost more than the rest here.
+double powerOfTwo(long k) {
+  return std::bit_cast<double>(static_cast<uint64_t>(k + 1023) << 52);
+}
+
+double nextUp(double x) {
+  if (x == 0) return DBL_TRUE_MIN;
+  auto bits = std::bit_cast<uint64_t>(x);
+  return std::bit_cast<double>(x > 0 ? bits + 1 : bits - 1);
+}
+
+double nextDown(double x) {
+  return -nextUp(-x);
+}
+
+}  // namespace
+
+bool Ball::doubleBounds(double& low, double& high) const {
+  const arf_struct* mid = arb_midref(value_);
+  const mag_struct* rad = arb_radref(value_);
+  if (!arf_is_finite(mid) || mag_is_inf(rad) || COEFF_IS_MPZ(*MAG_EXPREF(rad))) return false;
+  // The radius, rounded up: its 30-bit mantissa times a power of two,
+  // exact in a double above 2^-1000 and at most DBL_MIN below.
+  double radius = 0;
+  if (!mag_is_zero(rad)) {
+    slong e = MAG_EXP(rad);
+    if (e > 900) return false;
+    radius = e <= -970 ? DBL_MIN : static_cast<double>(MAG_MAN(rad)) * powerOfTwo(e - 30);
+  }
+  double m = 0, slack = 0;
+  if (!arf_is_zero(mid)) {
+    if (COEFF_IS_MPZ(*ARF_EXPREF(mid))) return false;
+    slong e = ARF_EXP(mid);
+    if (e > 900 || e < -900) return false;
+    // The top limb alone, rounded to 53 bits: within 2^-52 of the midpoint.
+    mp_srcptr limbs;
+    mp_size_t count;
+    ARF_GET_MPN_READONLY(limbs, count, mid);
+    m = static_cast<double>(limbs[count - 1]) * powerOfTwo(e - FLINT_BITS);
+    if (ARF_SGNBIT(mid)) m = -m;
+    slack = std::fabs(m) * powerOfTwo(-52);
+  }
+  // Each rounding below is covered by one step outward.
+  double reach = nextUp(radius + slack);
+  low = nextDown(m - reach);
+  high = nextUp(m + reach);
+  return std::isfinite(low) && std::isfinite(high);
 }
 
 double Ball::estimate() const {
@@ -141,11 +197,21 @@ Ball scaled2(const Ball& b, long e) {
   return out;
 }
 
+long accuracyBits(const Ball& a) {
+  return static_cast<long>(arb_rel_accuracy_bits(a.get()));
+}
+
 bool certainlyEqual(const Ball& a, const Ball& b) {
   return a.exact() && b.exact() && arb_equal(a.get(), b.get());
 }
 
 int compareOr(const Ball& a, const Ball& b, int undecided) {
+  // Balls well apart are told apart by their double bounds alone.
+  double lowA, highA, lowB, highB;
+  if (a.doubleBounds(lowA, highA) && b.doubleBounds(lowB, highB)) {
+    if (highA < lowB) return -1;
+    if (lowA > highB) return 1;
+  }
   if (certainlyEqual(a, b)) return 0;
   if (arb_lt(a.get(), b.get())) return -1;
   if (arb_gt(a.get(), b.get())) return 1;

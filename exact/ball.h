@@ -46,6 +46,10 @@ class Ball {
   bool zero() const { return arb_is_zero(value_) != 0; }
   /// The midpoint as the nearest double: an estimate only.
   double estimate() const;
+  /// Doubles with low <= every value of the ball <= high, a few units of
+  /// the last place apart; false for balls too large, too small or too
+  /// wide to say so cheaply (the caller then asks Arb).
+  bool doubleBounds(double& low, double& high) const;
 
  private:
   arb_t value_;
@@ -63,6 +67,10 @@ Ball sqr(const Ball& a);
 Ball abs(const Ball& a);
 /// b times 2^e, exact.
 Ball scaled2(const Ball& b, long e);
+
+/// About how many bits of the value the ball is sure of: its midpoint
+/// over its radius, in bits (very large for an exact ball).
+long accuracyBits(const Ball& a);
 
 /// Both certainly equal (two exact balls with one value).
 bool certainlyEqual(const Ball& a, const Ball& b);

@@ -37,6 +37,11 @@ std::optional<Decimal> roundedToScale(const Ball& value, const Ball& num, const 
 std::optional<Decimal> roundedToDigits(const Ball& value, const Ball& num, const Ball& den,
                                        int digits);
 
+/// The same roundings from two doubles that bound the value (low <= high),
+/// where these alone decide them without Arb; nothing otherwise.
+std::optional<Decimal> quickToScale(double low, double high, long scale);
+std::optional<Decimal> quickToDigits(double low, double high, int digits);
+
 /// Whether |value| < 10^e.
 std::optional<bool> belowPowerOfTen(const Ball& value, const Ball& num, const Ball& den, long e);
 

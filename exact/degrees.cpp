@@ -73,6 +73,11 @@ SinCos sinCosDegrees(const Ball& degrees) {
   return out;
 }
 
+std::optional<Ball> rationalSine(const Ball& degrees) {
+  if (const Special* s = special(degrees)) return rationalRoot(s->sinSquaredQuarters, 1);
+  return std::nullopt;
+}
+
 std::optional<Ball> exactSineSquared(const Ball& degrees) {
   if (const Special* s = special(degrees)) return scaled2(Ball(s->sinSquaredQuarters), -2);
   return std::nullopt;

@@ -20,6 +20,10 @@ struct SinCos {
 };
 SinCos sinCosDegrees(const Ball& degrees);
 
+/// The sine of an angle where it is rational (0, 1/2 or 1), exactly;
+/// nothing for other angles.
+std::optional<Ball> rationalSine(const Ball& degrees);
+
 /// sin^2 of an exact special angle, exactly; nothing for other angles.
 std::optional<Ball> exactSineSquared(const Ball& degrees);
 

@@ -1,5 +1,7 @@
 #include "report/decider.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <limits>
 
@@ -44,18 +46,24 @@ std::string gText(const Decimal& d) {
 
 // A decimal rounded to `places` decimals, trailing zeros dropped.
 std::string fixedText(const Decimal& d, int places) {
-  std::string digits = d.digits;
-  if (digits.size() <= static_cast<size_t>(places)) {
-    digits.insert(0, static_cast<size_t>(places) + 1 - digits.size(), '0');
+  const std::string& digits = d.digits;
+  size_t count = digits.size(), fraction = static_cast<size_t>(places);
+  std::string text;
+  text.reserve(count + fraction + 3);
+  if (count > fraction) {
+    text.append(digits, 0, count - fraction);
+  } else {
+    text += '0';
   }
-  std::string text = digits.substr(0, digits.size() - static_cast<size_t>(places));
-  if (places > 0) text += "." + digits.substr(digits.size() - static_cast<size_t>(places));
-  if (text.find('.') != std::string::npos) {
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-  }
+  size_t wholeEnd = text.size();
+  text += '.';
+  if (fraction > count) text.append(fraction - count, '0');
+  text.append(digits, count > fraction ? count - fraction : 0, std::string::npos);
+  size_t last = text.find_last_not_of('0');
+  text.resize(last == wholeEnd ? wholeEnd : last + 1);
   bool zero = text.find_first_not_of("0.") == std::string::npos;
-  return (d.negative && !zero ? "-" : "") + text;
+  if (d.negative && !zero) text.insert(text.begin(), '-');
+  return text;
 }
 
 }  // namespace
@@ -74,7 +82,38 @@ std::string Decider::text(const Ball& value, int places) {
   return text(value, value, Ball(1L), places);
 }
 
+namespace {
+
+// The text from the ball's double bounds alone, where they decide it.
+std::optional<std::string> quickText(const Ball& value, int places) {
+  double low, high;
+  if (!value.doubleBounds(low, high) || !(low > 0 || high < 0)) return std::nullopt;
+  double least = low > 0 ? low : -high, most = low > 0 ? high : -low;
+  auto full = [&]() -> std::optional<std::string> {
+    if (std::optional<Decimal> d = exact::quickToDigits(low, high, kDigits)) return gText(*d);
+    return std::nullopt;
+  };
+  // 10^-places, to the double: the margins cover its rounding.
+  static constexpr double kUnits[] = {1,    1e-1, 1e-2,  1e-3,  1e-4,  1e-5,  1e-6, 1e-7,
+                                      1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14};
+  if (places >= 14 || places < 0) return full();
+  double unit = kUnits[places];
+  if (most < unit * (1 - 1e-12) || least >= 1e15) return full();
+  if (!(least > unit * (1 + 1e-12) && most < 1e15)) return std::nullopt;
+  std::optional<Decimal> d = exact::quickToScale(low, high, places);
+  if (!d) return std::nullopt;
+  std::string fixed = fixedText(*d, places);
+  if (std::count_if(fixed.begin(), fixed.end(), [](char c) { return c >= '0' && c <= '9'; }) <=
+      kDigits) {
+    return fixed;
+  }
+  return full();
+}
+
+}  // namespace
+
 std::string Decider::text(const Ball& value, const Ball& num, const Ball& den, int places) {
+  if (std::optional<std::string> quick = quickText(value, places)) return *quick;
   auto unsettled = [this] {
     settled_ = false;
     return std::string("?");
@@ -92,11 +131,10 @@ std::string Decider::text(const Ball& value, const Ball& num, const Ball& den, i
   std::optional<bool> small = exact::belowPowerOfTen(value, num, den, kDigits);
   if (!tiny || !small) return unsettled();
   if ((*tiny && !value.zero()) || !*small) return full();
-  auto fits = [places](const Decimal& d) {
-    size_t count = 0;
-    for (char c : fixedText(d, places)) count += (c >= '0' && c <= '9') ? 1 : 0;
-    return count <= kDigits;
+  auto shownDigits = [](const std::string& text) {
+    return std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
+  auto fits = [&](const Decimal& d) { return shownDigits(fixedText(d, places)) <= kDigits; };
   std::optional<Decimal> d = exact::roundedToScale(value, num, den, places);
   if (!d) {
     // Undecided between two roundings (a tie not known exactly) neither of
@@ -108,7 +146,8 @@ std::string Decider::text(const Ball& value, const Ball& num, const Ball& den, i
     if (a && b && !fits(*a) && !fits(*b)) return full();
     return unsettled();
   }
-  return fits(*d) ? fixedText(*d, places) : full();
+  std::string fixed = fixedText(*d, places);
+  return shownDigits(fixed) <= kDigits ? fixed : full();
 }
 
 std::string Decider::dms(const Ball& degrees) {
@@ -118,12 +157,27 @@ std::string Decider::dms(const Ball& degrees) {
     settled_ = false;
     return "?";
   }
-  long total = std::stol(d->digits);
+  long total = 0;
+  std::from_chars(d->digits.data(), d->digits.data() + d->digits.size(), total);
   if (d->negative) total = -total;
   char text[64];
-  std::snprintf(text, sizeof text, "%ldd %ldm %lds .%03ld", total / 3600000, total / 60000 % 60,
-                total / 1000 % 60, total % 1000);
-  return text;
+  if (total < 0) {
+    std::snprintf(text, sizeof text, "%ldd %ldm %lds .%03ld", total / 3600000, total / 60000 % 60,
+                  total / 1000 % 60, total % 1000);
+    return text;
+  }
+  // Written by hand: this runs three times a triangle in a batch.
+  char* end = std::to_chars(text, text + 24, total / 3600000).ptr;
+  *end++ = 'd', *end++ = ' ';
+  end = std::to_chars(end, end + 4, total / 60000 % 60).ptr;
+  *end++ = 'm', *end++ = ' ';
+  end = std::to_chars(end, end + 4, total / 1000 % 60).ptr;
+  long thousandths = total % 1000;
+  *end++ = 's', *end++ = ' ', *end++ = '.';
+  *end++ = static_cast<char>('0' + thousandths / 100);
+  *end++ = static_cast<char>('0' + thousandths / 10 % 10);
+  *end++ = static_cast<char>('0' + thousandths % 10);
+  return std::string(text, end);
 }
 
 bool Decider::below(const Ball& a, const Ball& b) {

@@ -14,9 +14,7 @@ ReportFormula whole(Ball value) {
 
 // An exact sine: 0, 1/2 or 1 (angles of 30, 90 and 150 degrees).
 std::optional<Ball> exactSine(const Ball& angle) {
-  Ball sine = exact::sinCosDegrees(angle).sin;
-  if (sine.exact()) return sine;
-  return std::nullopt;
+  return exact::rationalSine(angle);
 }
 
 // The height to a side: p sin P, with P the angle between p and that side,

@@ -1,5 +1,6 @@
 #include "report/triangle_report.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -90,6 +91,16 @@ bool fits(double record, const Ball& truth, int places, Decider& decide) {
     long decade = static_cast<long>(std::floor(std::log10(shown)));
     if (std::pow(10.0, static_cast<double>(decade)) > shown) --decade;
     unit = std::max(unit, decade - 14);
+  }
+  // Mostly the double bounds of the truth settle it at once.
+  double low, high;
+  if (truth.doubleBounds(low, high)) {
+    double off = std::max(std::fabs(record - low), std::fabs(high - record)) * (1 + 1e-12);
+    double least = low > 0 ? low : high < 0 ? -high : 0;
+    if (off < std::pow(10.0, static_cast<double>(unit)) * (1 - 1e-12) ||
+        off * 1e9 < least * (1 - 1e-12)) {
+      return true;
+    }
   }
   Ball off = abs(value - truth);
   int byUnit = exact::compareOr(off, exact::powerOfTen(unit), exact::kUndecided);

@@ -85,6 +85,11 @@ class Solver {
     if (t.X.exact() && t.Y.exact() && t.Z.exact()) {
       t.dX = half(t.Y + t.Z - t.X), t.dY = half(t.X + t.Z - t.Y), t.dZ = half(t.X + t.Y - t.Z);
       t.area = sqrt(t.s * t.dX * t.dY * t.dZ);
+    } else if (Differences d = differences(t); d.tight) {
+      // Sides of much the same size: s - a loses only a few bits, and
+      // Heron's formula costs less than a sine.
+      t.dX = std::move(d.dX), t.dY = std::move(d.dY), t.dZ = std::move(d.dZ);
+      t.area = exactCorner(t) ? areaFromCorner(t) : sqrt(t.s * t.dX * t.dY * t.dZ);
     } else {
       // s - a = 4R cos(alpha / 2) sin(beta / 2) sin(gamma / 2), a facing alpha.
       exact::SinCos a = exact::sinCosDegrees(half(t.A)), b = exact::sinCosDegrees(half(t.B)),
@@ -96,6 +101,28 @@ class Solver {
       t.area = areaFromCorner(t);
     }
     out_.triangles.push_back(std::move(t));
+  }
+
+  struct Differences {
+    Ball dX, dY, dZ;
+    bool tight;
+  };
+
+  // s - X, s - Y and s - Z directly, and whether each kept nearly all the
+  // working precision (no side nearly the sum of the other two).
+  static Differences differences(const TriangleParts& t) {
+    Differences d{half(t.Y + t.Z - t.X), half(t.X + t.Z - t.Y), half(t.X + t.Y - t.Z), false};
+    long wanted = exact::WorkingPrecision::bits() - 16;
+    d.tight = exact::accuracyBits(d.dX) >= wanted && exact::accuracyBits(d.dY) >= wanted &&
+              exact::accuracyBits(d.dZ) >= wanted;
+    return d;
+  }
+
+  // A corner whose angle and two sides are all exact.
+  static bool exactCorner(const TriangleParts& t) {
+    return (t.A.exact() && t.X.exact() && t.Z.exact()) ||
+           (t.B.exact() && t.Y.exact() && t.Z.exact()) ||
+           (t.C.exact() && t.X.exact() && t.Y.exact());
   }
 
   // Half the product of two sides and the sine of the angle between them,
@@ -387,7 +414,10 @@ long startingPrecision(const GivenValues& given) {
     double a = std::fabs(*given.values[row]);
     extra += std::max(0, -binaryExponent(a)) + std::max(0, -binaryExponent(180 - a));
   }
-  return 128 + std::min(extra, 4096L);
+  // About 100 good bits settle nearly everything; Arb works in whole
+  // 64-bit limbs, so the bits are rounded up to one.
+  long wanted = 100 + std::min(extra, 4096L);
+  return (wanted + 63) / 64 * 64;
 }
 
 }  // namespace anglewise
