@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "cli/exit_status.h"
 #include "cli/row_writer.h"
 #include "cli/utf8_text.h"
+#include "cli/work_pool.h"
+#include "exact/ball.h"
 #include "headless/headless_window.h"
 #include "report/report_values.h"
 
@@ -231,6 +234,61 @@ void writeErrorRow(RowWriter& out, std::string_view id, const std::string& reaso
   if (report) addReport(out, nullptr);
 }
 
+// A row read and waiting for its answer, its texts its own: rows are
+// answered a round at a time, on as many threads as asked.
+struct PendingRow {
+  std::string id;
+  bool failed = false;
+  std::string error;  ///< with failed: why the row could not be read
+  bool oblique = false, obtuse = false, dms = false;
+  int places = 12;
+  std::array<std::string, 5> values;
+
+  void take(const RowRequest& row) {
+    id.assign(row.id);
+    failed = false;
+    oblique = row.oblique, obtuse = row.obtuse, dms = row.dms, places = row.places;
+    for (size_t i = 0; i < values.size(); ++i) values[i].assign(row.values[i]);
+  }
+  void fail(std::string_view rowId, std::string reason) {
+    id.assign(rowId);
+    failed = true;
+    error = std::move(reason);
+  }
+  RowRequest request() const {
+    RowRequest row;
+    row.id = id;
+    row.oblique = oblique, row.obtuse = obtuse, row.dms = dms, row.places = places;
+    for (size_t i = 0; i < values.size(); ++i) row.values[i] = values[i];
+    return row;
+  }
+};
+
+// One thread's window and output: it answers a slice of each round.
+struct RowSolver {
+  RowSolver(const BatchOptions& options, bool header) : writer(options.jsonl, header) {}
+
+  void answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames) {
+    writer.begin();
+    if (row.failed) {
+      writeErrorRow(writer, row.id, row.error, report, resultNames);
+      unsolved = true;
+    } else {
+      // Each row starts from the fresh window, as the user would play it.
+      RowRequest request = row.request();
+      window.restart();
+      play(window, request);
+      writeSolvedRow(writer, request, window, report);
+      unsolved = unsolved || window.window.state.triangleSolved != 1;
+    }
+    writer.end();
+  }
+
+  HeadlessWindow window{Strokes::Dropped};
+  RowWriter writer;
+  bool unsolved = false;  ///< a row of this solver was refused or had an error
+};
+
 // "X", "X" and "id", or "X", "Y" and "id".
 std::string listed(const std::vector<std::string>& names) {
   std::string text;
@@ -250,8 +308,23 @@ class BatchRun : public CsvRowSink {
   BatchRun(const std::string& source, BatchOutput& out, std::ostream& err,
            const BatchOptions& options)
       : source_(source), out_(out), err_(err), options_(options) {
-    for (const NamedControl& entry : window_.window.controls()) {
+    int parts = options.jobs > 0 ? options.jobs : availableCores();
+    for (int part = 0; part < parts; ++part) {
+      // Only the first row of all heads the output with the names.
+      solvers_.push_back(std::make_unique<RowSolver>(options, part == 0 && options.header));
+    }
+    if (parts > 1) pool_.emplace(parts, exact::releaseThreadCaches);
+    pending_.resize(kRowsPerSolver * solvers_.size());
+    for (const NamedControl& entry : solvers_.front()->window.window.controls()) {
       if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);
+    }
+    if (!options.columns.empty()) {
+      // The rows have no header: the names were given instead.
+      header_ = true;
+      cells_.kept = options.columns;
+      cells_.count = options.columns.size();
+      readHeader("--columns");
+      nextRow();
     }
   }
 
@@ -269,7 +342,7 @@ class BatchRun : public CsvRowSink {
 
   void endRow() override {
     if (!header_) {
-      readHeader();
+      readHeader("the header of " + source_);
     } else if (reading()) {
       solveRow();
     }
@@ -295,13 +368,14 @@ class BatchRun : public CsvRowSink {
 
   int finish() {
     if (!header_ && status_ == kExitOk) fail(source_ + " has no header row", kExitUsage);
-    writeBlock();
+    answerPending();
     return status_;
   }
 
-  /// A signal asked to stop: the rows answered so far are written whole.
+  /// A signal asked to stop: the rows read whole so far are answered and
+  /// written whole.
   int stopBy(int signal) {
-    writeBlock();
+    answerPending();
     if (stopped_) return status_;
     stopped_ = true;
     err_ << "anglewise-cli: stopped by " << signalName(signal) << " after " << rows_
@@ -325,12 +399,14 @@ class BatchRun : public CsvRowSink {
     cells_.overlong.reset();
   }
 
-  void readHeader() {
+  // The names of the columns, from the header row or --columns (`where`).
+  void readHeader(const std::string& where) {
     header_ = true;
+    where_ = where;
     std::span<const std::string> names = cells_.view();
     if (cells_.overlong) {
-      return fail("the header of " + source_ + " has a cell longer than " +
-                      std::to_string(kBatchCellBound) + " bytes: the columns are " + kColumnList,
+      return fail(where_ + " has a cell longer than " + std::to_string(kBatchCellBound) +
+                      " bytes: the columns are " + kColumnList,
                   kExitUsage);
     }
     size_t named = names.size();  // empty cells at the end name nothing
@@ -341,9 +417,9 @@ class BatchRun : public CsvRowSink {
       auto known = std::find_if(std::begin(kColumns), std::end(kColumns),
                                 [&](const auto& c) { return name == c.first; });
       if (known == std::end(kColumns)) {
-        return fail("unknown column " + quoted(name) + " in the header of " + source_ +
-                        ": the columns are " + kColumnList,
-                    kExitUsage);
+        return fail(
+            "unknown column " + quoted(name) + " in " + where_ + ": the columns are " + kColumnList,
+            kExitUsage);
       }
       bool seen = std::find(columns_.begin(), columns_.end(), known->second) != columns_.end();
       if (seen && std::find(twice.begin(), twice.end(), name) == twice.end()) {
@@ -373,7 +449,7 @@ class BatchRun : public CsvRowSink {
       remedies += std::string(remedies.empty() ? "" : ", and ") +
                   "add kind (right or oblique), which every row needs";
     }
-    fail("the header of " + source_ + " " + problems + ": " + remedies, kExitUsage);
+    fail(where_ + " " + problems + ": " + remedies, kExitUsage);
   }
 
   void solveRow() {
@@ -381,20 +457,13 @@ class BatchRun : public CsvRowSink {
     RowRequest request;
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
-    writer_.begin();
+    PendingRow& row = pending_[pendingCount_++];
     if (std::optional<std::string> error = readRow(columns_, named_, cells_, request)) {
-      writeErrorRow(writer_, request.id, *error, options_.report, resultNames_);
-      if (status_ == kExitOk) status_ = kExitNotSolved;
+      row.fail(request.id, std::move(*error));
     } else {
-      // Each row starts from the fresh window, as the user would play it.
-      window_.restart();
-      play(window_, request);
-      writeSolvedRow(writer_, request, window_, options_.report);
-      if (window_.window.state.triangleSolved != 1 && status_ == kExitOk) {
-        status_ = kExitNotSolved;
-      }
+      row.take(request);
     }
-    endOfRow();
+    if (pendingCount_ == pending_.size()) answerPending();
   }
 
   // A row that could not be read whole: its id if it came before the
@@ -405,32 +474,58 @@ class BatchRun : public CsvRowSink {
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
     readId(columns_, cells_, request);
-    writer_.begin();
-    writeErrorRow(writer_, request.id, reason, options_.report, resultNames_);
-    if (status_ == kExitOk) status_ = kExitNotSolved;
-    endOfRow();
+    pending_[pendingCount_++].fail(request.id, reason);
+    if (pendingCount_ == pending_.size()) answerPending();
   }
 
-  void endOfRow() {
-    writer_.end();
-    if (writer_.full()) writeBlock();
-    if (options_.progress && rows_ % options_.progressEvery == 0) progress();
+  // The rows read so far, answered in slices on the solvers' threads and
+  // written in their order.
+  void answerPending() {
+    size_t count = pendingCount_, parts = solvers_.size();
+    pendingCount_ = 0;
+    if (count == 0 || stopped_) return;
+    auto slice = [&](int part) {
+      size_t index = static_cast<size_t>(part);
+      RowSolver& solver = *solvers_[index];
+      for (size_t i = count * index / parts; i < count * (index + 1) / parts; ++i) {
+        solver.answer(pending_[i], options_.report, resultNames_);
+      }
+    };
+    if (pool_ && count >= parts) {
+      pool_->runRound(slice);
+    } else {
+      // A short round (the end of the input) on the first solver alone, so
+      // the first row of all is always its, header and all.
+      for (size_t i = 0; i < count; ++i) {
+        solvers_.front()->answer(pending_[i], options_.report, resultNames_);
+      }
+    }
+    writeBlock();
+    answered_ += static_cast<long>(count);
+    if (options_.progress) {
+      for (; nextProgress_ <= answered_; nextProgress_ += options_.progressEvery) {
+        progress(nextProgress_);
+      }
+    }
   }
 
   // The first write that fails ends the batch: one sentence, no more rows.
   void writeBlock() {
-    if (stopped_ || writer_.rows().empty()) return;
-    if (!out_.write(writer_.rows())) {
-      fail("could not write the output: " + out_.error(), kExitInputOutput);
-      stopped_ = true;
+    for (const auto& solver : solvers_) {
+      if (solver->unsolved && status_ == kExitOk) status_ = kExitNotSolved;
+      if (stopped_ || solver->writer.rows().empty()) continue;
+      if (!out_.write(solver->writer.rows())) {
+        fail("could not write the output: " + out_.error(), kExitInputOutput);
+        stopped_ = true;
+      }
+      solver->writer.clear();
     }
-    writer_.clear();
   }
 
-  void progress() {
+  void progress(long rows) {
     double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    err_ << "\ranglewise-cli: " << rows_ << " rows, " << static_cast<long>(rows_ / seconds)
+    err_ << "\ranglewise-cli: " << rows << " rows, " << static_cast<long>(rows / seconds)
          << " rows a second" << std::flush;
   }
 
@@ -444,8 +539,16 @@ class BatchRun : public CsvRowSink {
   size_t keep_ = SIZE_MAX;  // cells a row keeps: all of the header's
   RowCells cells_;
   std::string rowNumber_;
-  RowWriter writer_{options_.jsonl};
-  HeadlessWindow window_{Strokes::Dropped};
+  std::string where_;  // where the names came from, for messages
+  // Each round answers this many rows a solver: enough to keep the threads
+  // busy, few enough to keep memory flat.
+  static constexpr size_t kRowsPerSolver = 256;
+  std::vector<std::unique_ptr<RowSolver>> solvers_;
+  std::optional<WorkPool> pool_;
+  std::vector<PendingRow> pending_;
+  size_t pendingCount_ = 0;
+  long answered_ = 0;
+  long nextProgress_ = options_.progressEvery;
   bool header_ = false;
   bool stopped_ = false;  // a write failed or a signal came: nothing more is answered
   long rows_ = 0;

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace anglewise {
 
@@ -24,6 +25,10 @@ struct BatchOptions {
   bool report = false;          ///< the report's judgement and derived values too
   bool progress = false;        ///< a progress line on stderr
   long progressEvery = 100000;  ///< rows between progress reports
+  int jobs = 0;                 ///< threads that solve rows; 0 for every core
+  bool header = true;           ///< a header row of names before the rows (CSV)
+  /// The names of the input's columns, where its rows have no header row.
+  std::vector<std::string> columns;
 };
 
 /// Where batch reads its rows from.

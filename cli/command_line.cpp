@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 
 #include "anglewise_version.h"
 #include "drawing/overlays.h"
@@ -34,6 +35,9 @@ struct Parsed {
   CLI::App* history = nullptr;
   std::string format = "csv";
   std::string exportFormat;
+  std::optional<std::string> columns;
+  std::optional<std::string> jobs;
+  bool noHeader = false;
   std::optional<std::string> overlays;
   bool replay = false;
   std::string places;
@@ -108,11 +112,40 @@ std::string extrasSentence(const Parsed& p) {
            " is one too many.";
   }
   if (p.batch->parsed()) {
-    return "batch takes one CSV file and the options --format and --report, so " +
+    return "batch takes one CSV file and the options --format, --report, --columns, "
+           "--no-header and --jobs, so " +
            inQuotes(p.batch->remaining().front()) + " is one too many.";
   }
   return "there is no command " + inQuotes(p.app.remaining().front()) +
          ": the commands are solve, script, batch and history (see anglewise-cli --help).";
+}
+
+// --jobs: a whole number of threads from 1 to 256.
+std::string readJobs(const std::string& text, int& jobs) {
+  int value = 0;
+  auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (problem != std::errc() || end != text.data() + text.size() || value < 1 || value > 256) {
+    return "--jobs takes a whole number of threads from 1 to 256, not " + inQuotes(text) + ".";
+  }
+  jobs = value;
+  return "";
+}
+
+// --columns: names separated by commas, none empty.
+std::string readColumns(const std::string& text, std::vector<std::string>& columns) {
+  columns.clear();
+  size_t start = 0;
+  for (;;) {
+    size_t comma = text.find(',', start);
+    columns.push_back(text.substr(start, comma == std::string::npos ? comma : comma - start));
+    if (columns.back().empty()) {
+      return "--columns takes the input's column names separated by commas, such as "
+             "id,kind,X,Y,Z, not " +
+             inQuotes(text) + ".";
+    }
+    if (comma == std::string::npos) return "";
+    start = comma + 1;
+  }
 }
 
 std::string checkSolve(Parsed& p, SolveRequest& request) {
@@ -171,6 +204,11 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   p.batch->add_option("--format", p.format, "csv (the default) or jsonl");
   p.batch->add_flag("--report", invocation.batch.report,
                     "add the report's consistent, note and derived values");
+  p.batch->add_option("--columns", p.columns,
+                      "the input's columns, comma-separated, for rows without a header row");
+  p.batch->add_flag("--no-header", p.noHeader, "write no header row (CSV)");
+  p.batch->add_option("--jobs", p.jobs,
+                      "threads that solve rows (default: every core); the output is the same");
   p.batch->allow_extras();
   p.history = p.app.add_subcommand(
       "history", "list, export or replay the window's history or a triangle file (.anglewise)");
@@ -212,9 +250,13 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   } else if (p.batch->parsed()) {
     invocation.command = Invocation::Command::Batch;
     invocation.batch.jsonl = p.format == "jsonl";
+    invocation.batch.header = !p.noHeader;
     if (p.format != "csv" && p.format != "jsonl") {
       error = "--format takes csv or jsonl, not \"" + p.format + "\".";
+    } else if (p.jobs) {
+      error = readJobs(*p.jobs, invocation.batch.jobs);
     }
+    if (error.empty() && p.columns) error = readColumns(*p.columns, invocation.batch.columns);
   } else if (p.history->parsed()) {
     invocation.command = Invocation::Command::History;
     HistoryOptions& h = invocation.history;

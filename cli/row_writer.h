@@ -14,7 +14,8 @@ namespace anglewise {
 
 class RowWriter {
  public:
-  explicit RowWriter(bool jsonl) : jsonl_(jsonl) {}
+  /// `header`: CSV begins with a row of the first row's names.
+  explicit RowWriter(bool jsonl, bool header = true) : jsonl_(jsonl), wroteHeader_(!header) {}
 
   void begin();
   /// The next cell, a value of our own making; `name` heads its column.

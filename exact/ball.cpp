@@ -218,6 +218,10 @@ int compareOr(const Ball& a, const Ball& b, int undecided) {
   return undecided;
 }
 
+void releaseThreadCaches() {
+  flint_cleanup();
+}
+
 Ball pi() {
   Ball out;
   arb_const_pi(out.get(), workingBits);

@@ -79,6 +79,10 @@ bool certainlyEqual(const Ball& a, const Ball& b);
 int compareOr(const Ball& a, const Ball& b, int undecided);
 inline constexpr int kUndecided = 2;
 
+/// Frees what Arb and FLINT keep for this thread (cached constants); for a
+/// thread about to end.
+void releaseThreadCaches();
+
 /// pi at the working precision.
 Ball pi();
 /// sin and cos of pi times `a`.
