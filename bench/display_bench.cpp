@@ -93,14 +93,17 @@ std::string wholeNumberRows(long count) {
 }
 
 // The batch command over a million generated rows read from memory, its
-// output dropped: rows a second with the twelve results.
+// output dropped: rows a second with the twelve results, on the threads
+// the second argument gives (1 unless given).
 void batchRate(benchmark::State& bench, const std::string& rows) {
+  BatchOptions options;
+  options.jobs = bench.range(1) > 0 ? static_cast<int>(bench.range(1)) : 1;
   for (auto _ : bench) {
     std::istringstream in(rows);
     Discarded discarded;
     std::ostream out(&discarded);
     std::ostringstream err;
-    benchmark::DoNotOptimize(runBatch(in, "rows", out, err, {}));
+    benchmark::DoNotOptimize(runBatch(in, "rows", out, err, options));
     benchmark::DoNotOptimize(discarded.written);
   }
   bench.SetItemsProcessed(bench.iterations() * bench.range(0));
@@ -109,12 +112,22 @@ void batchRate(benchmark::State& bench, const std::string& rows) {
 void BM_BatchRows(benchmark::State& bench) {
   batchRate(bench, wholeNumberRows(bench.range(0)));
 }
-BENCHMARK(BM_BatchRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchRows)
+    ->Args({1000000, 1})
+    ->Args({1000000, 2})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_BatchSurveyRows(benchmark::State& bench) {
   batchRate(bench, surveyRows(bench.range(0)));
 }
-BENCHMARK(BM_BatchSurveyRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchSurveyRows)
+    ->Args({1000000, 1})
+    ->Args({1000000, 2})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace anglewise

@@ -86,11 +86,13 @@ void BM_ReportSurveyRows(benchmark::State& bench) {
 }
 BENCHMARK(BM_ReportSurveyRows)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The whole command, `batch --report`, over the same rows.
+// The whole command, `batch --report`, over the same rows, on the threads
+// the second argument gives.
 void BM_BatchReportSurveyRows(benchmark::State& bench) {
   std::string rows = surveyRows(bench.range(0));
   BatchOptions options;
   options.report = true;
+  options.jobs = static_cast<int>(bench.range(1));
   for (auto _ : bench) {
     std::istringstream in(rows);
     Discarded discarded;
@@ -101,7 +103,12 @@ void BM_BatchReportSurveyRows(benchmark::State& bench) {
   }
   bench.SetItemsProcessed(bench.iterations() * bench.range(0));
 }
-BENCHMARK(BM_BatchReportSurveyRows)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchReportSurveyRows)
+    ->Args({100000, 1})
+    ->Args({100000, 2})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Display and the whole report, working included, as the report window
 // makes it after each Display.
