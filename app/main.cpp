@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "anglewise_version.h"
@@ -98,10 +99,16 @@ int main(int argc, char** argv) {
   if (!readArguments(argc, argv, file)) return kExitUsage;
   QApplication::setApplicationName("Anglewise");
   QApplication::setWindowIcon(anglewise::windowIcon());
+  // The main window's widgets are built while the splash is up, and loaded
+  // once it is gone, so the window is drawn the moment the splash ends.
   auto splash = std::make_unique<anglewise::SplashWindow>();
-  anglewise::showSplashFor(*splash, 2000);
-  anglewise::DesktopApp desktop;
+  std::unique_ptr<anglewise::DesktopApp> built;
+  anglewise::showSplashFor(*splash, 2000, [&built] {
+    built = std::make_unique<anglewise::DesktopApp>(anglewise::DesktopApp::Loading::Later);
+  });
+  anglewise::DesktopApp& desktop = *built;
   splash.reset();
+  desktop.load();
   desktop.widget().show();
   desktop.widget().control<QWidget>("opt90D")->setFocus();
   tellStartNote(desktop);

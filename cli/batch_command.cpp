@@ -266,7 +266,9 @@ struct PendingRow {
 
 // One thread's window and output: it answers a slice of each round.
 struct RowSolver {
-  RowSolver(const BatchOptions& options, bool header) : writer(options.jsonl, header) {}
+  RowSolver(const BatchOptions& options, bool header) : writer(options.jsonl, header) {
+    window.window.boxesRead = false;  // a row outputs captions and messages only
+  }
 
   void answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames) {
     writer.begin();

@@ -87,11 +87,13 @@ void MainWindow::writeBack(const std::string& angleCDms) {
   auto text = [&buffer](double value, int places) {
     return std::string_view(buffer, writeRoundStr(value, places, buffer));
   };
-  Text1.setText(text(s.sideX, 14));
-  Text2.setText(text(s.sideY, 14));
-  Text3.setText(text(s.sideZ, 14));
-  Text4.setText(Option2.Value() ? std::string_view(s.angleADms) : text(s.angleA, 14));
-  Text5.setText(Option2.Value() ? std::string_view(s.angleBDms) : text(s.angleB, 14));
+  if (boxesRead) {
+    Text1.setText(text(s.sideX, 14));
+    Text2.setText(text(s.sideY, 14));
+    Text3.setText(text(s.sideZ, 14));
+    Text4.setText(Option2.Value() ? std::string_view(s.angleADms) : text(s.angleA, 14));
+    Text5.setText(Option2.Value() ? std::string_view(s.angleBDms) : text(s.angleB, 14));
+  }
   xlen.setCaption(text(s.sideX, s.decimalPlaces));
   yhei.setCaption(text(s.sideY, s.decimalPlaces));
   zrad.setCaption(text(s.sideZ, s.decimalPlaces));

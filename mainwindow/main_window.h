@@ -84,6 +84,10 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   MainWindow& operator=(const MainWindow&) = delete;
 
   TriangleState state;
+  /// False where no one reads the five boxes after a Display (a batch row
+  /// outputs the captions and messages only): Display then leaves the
+  /// values it writes back into them unwritten. Nothing else changes.
+  bool boxesRead = true;
   /// What the last Display read, for the report: the kind, the given rows'
   /// values and the obtuse choice. None before a Display read any, and
   /// after Clear.

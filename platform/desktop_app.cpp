@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -23,7 +24,7 @@ std::string programFolder() {
   return chooseProgramFolder(applicationFolder(), userDataHome());
 }
 
-DesktopApp::DesktopApp()
+DesktopApp::DesktopApp(Loading loading)
     : widget_(std::make_unique<MainWindowWidget>()),
       picture_(*widget_->picture(), recorded_),
       frame_(widget_.get()),
@@ -60,6 +61,20 @@ DesktopApp::DesktopApp()
   QObject::connect(widget_->menuAction("mnuHelpAbout"), &QAction::triggered,
                    [this] { mnuHelpAbout_Click(); });
   widget_->aboutToClose = [this] { closing(); };
+  if (loading == Loading::Now) {
+    load();
+  } else {
+    // Styled now, and drawn once off the screen to warm the fonts and
+    // styles it uses, so that showing it later costs little. (Its native
+    // window is left to show(): made earlier, the placement comes out
+    // otherwise.)
+    widget_->ensurePolished();
+    QPixmap warm(widget_->size());
+    widget_->render(&warm);
+  }
+}
+
+void DesktopApp::load() {
   model_->Form_Load();
   describeFigure(*widget_, *model_);
   frame_.fitToScreen();

@@ -23,7 +23,13 @@ class AboutWindow;
 
 class DesktopApp {
  public:
-  DesktopApp();
+  /// Later: the windows are built but not loaded until load(), so they can
+  /// be built while the splash is up and loaded after it, in order.
+  enum class Loading { Now, Later };
+  explicit DesktopApp(Loading loading = Loading::Now);
+  /// Form_Load and what follows it: the placement read, the figure named,
+  /// the window fitted to the screen, the first option focused.
+  void load();
   ~DesktopApp();
   MainWindowWidget& widget() { return *widget_; }
   MainWindow& model() { return *model_; }

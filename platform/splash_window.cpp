@@ -1,6 +1,7 @@
 #include "platform/splash_window.h"
 #include "anglewise_version.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFrame>
@@ -72,11 +73,17 @@ void SplashWindow::Form_Load() {
   findChild<QLabel*>("lblProductName")->setText("Anglewise");
 }
 
-void showSplashFor(SplashWindow& splash, int milliseconds) {
+void showSplashFor(SplashWindow& splash, int milliseconds, const std::function<void()>& meanwhile) {
   splash.show();
   // A monotonic clock: the wait ends on time even across midnight.
   QElapsedTimer clock;
   clock.start();
+  if (meanwhile) {
+    // The splash drawn first, then the work, then the rest of the wait.
+    QCoreApplication::processEvents();
+    splash.repaint();
+    meanwhile();
+  }
   while (clock.elapsed() < milliseconds) {
     QEventLoop wait;
     QTimer::singleShot(static_cast<int>(milliseconds - clock.elapsed()), &wait, &QEventLoop::quit);

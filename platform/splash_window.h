@@ -2,6 +2,7 @@
 // frmSplash: the product name, version and logo, shown centred while the
 // program starts.
 #include <QWidget>
+#include <functional>
 
 namespace anglewise {
 
@@ -14,7 +15,9 @@ class SplashWindow : public QWidget {
 };
 
 /// Shows the splash for `milliseconds` by the monotonic clock, processing
-/// window events all the while, then repaints it once more.
-void showSplashFor(SplashWindow& splash, int milliseconds);
+/// window events all the while, then repaints it once more. `meanwhile`
+/// runs once the splash is on the screen, within those milliseconds.
+void showSplashFor(SplashWindow& splash, int milliseconds,
+                   const std::function<void()>& meanwhile = {});
 
 }  // namespace anglewise
