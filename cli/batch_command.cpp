@@ -587,6 +587,24 @@ class StreamOutput : public BatchOutput {
 
 }  // namespace
 
+std::optional<std::string> batchRowProblem(
+    const std::vector<std::pair<std::string, std::string>>& cells) {
+  std::vector<Column> columns;
+  RowCells row;
+  for (const auto& [name, text] : cells) {
+    auto known = std::find_if(std::begin(kColumns), std::end(kColumns),
+                              [&](const auto& c) { return name == c.first; });
+    if (known == std::end(kColumns)) {
+      return "unknown column " + quoted(name) + ": the columns are " + kColumnList;
+    }
+    columns.push_back(known->second);
+    row.kept.push_back(text);
+  }
+  row.count = row.kept.size();
+  RowRequest request;
+  return readRow(columns, columns.size(), row, request);
+}
+
 int runBatch(BatchInput& in, const std::string& source, BatchOutput& out, std::ostream& err,
              const BatchOptions& options) {
   BatchRun run(source, out, err, options);

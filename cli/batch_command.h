@@ -5,9 +5,11 @@
 // kBatchCellBound bytes and a row kBatchRowBound, and anything longer is an
 // error row of its own.
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace anglewise {
@@ -53,6 +55,11 @@ class BatchOutput {
   /// The system's reason the last write failed.
   virtual std::string error() const = 0;
 };
+
+/// The sentence batch answers a row with, given its cells by column name
+/// (kind, X, ..., places), or nothing where the window can be played.
+std::optional<std::string> batchRowProblem(
+    const std::vector<std::pair<std::string, std::string>>& cells);
 
 /// Reads CSV from `in` (`source` names it in messages), writes one row per
 /// input row to `out`. Returns an ExitStatus: ok when every row was solved,

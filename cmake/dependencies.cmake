@@ -69,6 +69,21 @@ if(ANGLEWISE_GUI)
   anglewise_pkg(XCB_XKB libxcb-xkb-dev xcb xcb-xkb)
 endif()
 
+if(ANGLEWISE_PYTHON)
+  # Debian's own interpreter, whose dist-packages the package installs into
+  # (not another Python that may come first on the PATH).
+  find_program(ANGLEWISE_SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+  if(ANGLEWISE_SYSTEM_PYTHON)
+    set(Python_EXECUTABLE ${ANGLEWISE_SYSTEM_PYTHON})
+  endif()
+  set(PYBIND11_FINDPYTHON ON)
+  find_package(Python 3.11 COMPONENTS Interpreter Development.Module QUIET)
+  if(NOT Python_FOUND)
+    anglewise_missing("Python 3 headers" python3-dev)
+  endif()
+  anglewise_package(pybind11 pybind11-dev CONFIG)
+endif()
+
 if(ANGLEWISE_TESTS)
   anglewise_package(GTest libgtest-dev)
 endif()

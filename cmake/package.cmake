@@ -22,7 +22,8 @@ you know, shows every side, angle, height, width and area, draws the
 triangle to scale and prints it. Its Triangle Report shows the true
 triangles behind the given values with every derived value correctly
 rounded. anglewise-cli does the same without a screen, for single
-triangles and whole CSV files.")
+triangles and whole CSV files, and the Python module anglewise for
+scripts and pandas DataFrames.")
 set(CPACK_PACKAGE_CONTACT "Anglewise developers <developers@anglewise.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -32,5 +33,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # that Liberation gives; DejaVu stands in for the rest. The libraries'
 # dependencies are added after these.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+if(ANGLEWISE_PYTHON)
+  # The module anglewise is built for this interpreter's ABI; its frames
+  # are pandas DataFrames, and Dask runs it on a cluster.
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+         ", python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}), "
+         "python3 (<< ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}.99)")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3-pandas")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-dask, python3-distributed")
+endif()
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)

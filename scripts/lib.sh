@@ -11,6 +11,7 @@ RUN_PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   libflint-arb-dev libflint-dev libcairo2-dev libcsv-dev
   fonts-liberation2 fonts-dejavu-core
+  pybind11-dev python3-dev
 )
 
 # What the tests, the fuzzing, the benchmarks and the package add.
@@ -21,6 +22,7 @@ TEST_PACKAGES=(
   dpkg-dev help2man lintian desktop-file-utils appstream man-db groff-base
   xvfb openbox x11-utils xdotool wmctrl python3 xdg-utils shared-mime-info
   dbus at-spi2-core python3-pyatspi
+  python3-pytest python3-numpy python3-pandas python3-dask python3-distributed
 )
 
 as_root() {

@@ -84,6 +84,13 @@ own="$home/.local/share/anglewise"
   fail "the user's folder does not link the installed help file"
 [ ! -e /usr/lib/anglewise/pic.bmp ] || fail "pic.bmp was written into the package's folder"
 
+# The Python module, for Debian's own interpreter, as the same user.
+zrad="$(cd "$home" && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin /usr/bin/python3 -c \
+  'import anglewise; print(anglewise.window_solve("right", X=3, Y=4)["captions"]["zrad"])')" ||
+  fail "python3 cannot import the installed anglewise"
+[ "$zrad" = " 5" ] || fail "the installed anglewise solved 3, 4 to Z = \"$zrad\""
+
 apt-get purge -y -qq anglewise >/dev/null || fail "apt could not purge the package"
 [ ! -e /usr/lib/anglewise ] || fail "purge left /usr/lib/anglewise: $(ls -A /usr/lib/anglewise)"
+[ ! -e /usr/lib/python3/dist-packages/anglewise ] || fail "purge left the Python module"
 echo "package printed as $user: $(wc -c <"$home/print.pdf") byte page; purge left nothing"

@@ -1,0 +1,67 @@
+#!/usr/bin/python3
+"""solve_frame against anglewise-cli batch and against the same solve in
+pandas and numpy, in one run, on the same rows (the survey-like mix of
+conftest.mixed_rows): rows a second for each, and the ratios.
+
+Usage: PYTHONPATH=build/python bench/python_frame_bench.py build/cli/anglewise-cli [ROWS]
+"""
+import io
+import subprocess
+import sys
+import tempfile
+import time
+
+import numpy
+import pandas
+
+import anglewise
+
+sys.path.insert(0, __file__.rsplit("/", 2)[0] + "/tests/python")
+from conftest import mixed_rows  # noqa: E402
+
+
+def pandas_solve(frame):
+    """Three sides or two legs in numpy: the twelve results as text, no
+    exact rounding, no window: the peer a pandas user would write."""
+    x, y, z = (pandas.to_numeric(frame[c], errors="coerce").to_numpy() for c in "XYZ")
+    right = frame["kind"].to_numpy() == "right"
+    z = numpy.where(right, numpy.hypot(x, y), z)
+    a = numpy.degrees(numpy.arccos((z * z + x * x - y * y) / (2 * x * z)))
+    b = numpy.degrees(numpy.arcsin(numpy.sin(numpy.radians(a)) * x / y))
+    c = 180 - a - b
+    s = (x + y + z) / 2
+    area = numpy.sqrt(s * (s - x) * (s - y) * (s - z))
+    out = pandas.DataFrame({"id": frame["id"]})
+    for name, values in (("xlen", x), ("yhei", y), ("zrad", z), ("adec", a), ("bdec", b),
+                         ("c90dec", c), ("theArea", area)):
+        out[name] = numpy.char.mod("%.12g", values)
+    return out
+
+
+def main():
+    cli = sys.argv[1]
+    rows = int(sys.argv[2]) if len(sys.argv) > 2 else 1000000
+    csv = mixed_rows(rows)
+    frame = pandas.read_csv(io.StringIO(csv), dtype=str, keep_default_na=False)
+    with tempfile.NamedTemporaryFile("w", suffix=".csv") as file:
+        file.write(csv)
+        file.flush()
+        start = time.perf_counter()
+        subprocess.run([cli, "batch", "--jobs", "1", file.name], stdout=subprocess.DEVNULL,
+                       check=False)
+        batch = time.perf_counter() - start
+    start = time.perf_counter()
+    anglewise.solve_frame(frame, jobs=1)
+    framed = time.perf_counter() - start
+    start = time.perf_counter()
+    pandas_solve(frame)
+    peer = time.perf_counter() - start
+    for name, seconds in (("anglewise-cli batch --jobs 1", batch),
+                          ("anglewise.solve_frame(jobs=1)", framed),
+                          ("pandas and numpy", peer)):
+        print("%-32s %10.0f rows a second" % (name, rows / seconds))
+    print("solve_frame / batch: %.2f; solve_frame / pandas: %.2f" % (batch / framed, peer / framed))
+
+
+if __name__ == "__main__":
+    main()
