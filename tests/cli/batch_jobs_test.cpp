@@ -144,36 +144,6 @@ TEST(BatchPipeStageTest, ColumnsAreCheckedAsAHeaderIs) {
             "needs.\n");
 }
 
-struct OptionCase {
-  const char* name;
-  const char* args;
-  const char* sentence;
-};
-
-class BatchOptionErrorTest : public testing::TestWithParam<OptionCase> {};
-
-TEST_P(BatchOptionErrorTest, OneSentenceAndStatusTwo) {
-  CliRun run = cli(GetParam().args);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, std::string("anglewise-cli: ") + GetParam().sentence + "\n");
-  EXPECT_EQ(run.out, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, BatchOptionErrorTest,
-    testing::Values(
-        OptionCase{"JobsZero", "batch --jobs 0",
-                   "--jobs takes a whole number of threads from 1 to 256, not \"0\"."},
-        OptionCase{"JobsWord", "batch --jobs many",
-                   "--jobs takes a whole number of threads from 1 to 256, not \"many\"."},
-        OptionCase{"EmptyColumnName", "batch --columns kind,,X",
-                   "--columns takes the input's column names separated by commas, such as "
-                   "id,kind,X,Y,Z, not \"kind,,X\"."},
-        OptionCase{"TwoFiles", "batch a.csv b.csv",
-                   "batch takes one CSV file and the options --format, --report, --columns, "
-                   "--no-header and --jobs, so \"b.csv\" is one too many."}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(BatchPipeStageTest, TheRealCommandAsAStageOfAPipe) {
   CliRun run = shell(
       "printf 'a,right,3,4\\nb,oblique,6,3,4\\n' | $CLI batch --columns id,kind,X,Y,Z "

@@ -68,7 +68,17 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"SvgWithoutFile", "solve --right X=3 Y=4 --svg",
                   "--svg needs a file name, such as --svg figure.svg."},
         UsageCase{"TwoScriptFiles", "script a b",
-                  "script reads one file of sessions, so \"b\" is one too many."}),
+                  "script reads one file of sessions, so \"b\" is one too many."},
+        UsageCase{"JobsZero", "batch --jobs 0",
+                  "--jobs takes a whole number of threads from 1 to 256, not \"0\"."},
+        UsageCase{"JobsWord", "batch --jobs many",
+                  "--jobs takes a whole number of threads from 1 to 256, not \"many\"."},
+        UsageCase{"EmptyColumnName", "batch --columns kind,,X",
+                  "--columns takes the input's column names separated by commas, such as "
+                  "id,kind,X,Y,Z, not \"kind,,X\"."},
+        UsageCase{"TwoBatchFiles", "batch a.csv b.csv",
+                  "batch takes one CSV file and the options --format, --report, --columns, "
+                  "--no-header and --jobs, so \"b.csv\" is one too many."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, HelpListsEveryCommandAndTheExitStatuses) {
