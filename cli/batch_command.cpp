@@ -311,11 +311,14 @@ class BatchRun : public CsvRowSink {
            const BatchOptions& options)
       : source_(source), out_(out), err_(err), options_(options) {
     int parts = options.jobs > 0 ? options.jobs : availableCores();
+    if (parts > 1) {
+      pool_.emplace(parts, exact::releaseThreadCaches);
+      parts = pool_->parts();
+    }
     for (int part = 0; part < parts; ++part) {
       // Only the first row of all heads the output with the names.
       solvers_.push_back(std::make_unique<RowSolver>(options, part == 0 && options.header));
     }
-    if (parts > 1) pool_.emplace(parts, exact::releaseThreadCaches);
     pending_.resize(kRowsPerSolver * solvers_.size());
     for (const NamedControl& entry : solvers_.front()->window.window.controls()) {
       if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);

@@ -3,11 +3,19 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <system_error>
+#include <utility>
 
 namespace anglewise {
 
 WorkPool::WorkPool(int parts, std::function<void()> atExit) : atExit_(std::move(atExit)) {
-  for (int part = 1; part < parts; ++part) helpers_.emplace_back([this, part] { serve(part); });
+  for (int part = 1; part < parts; ++part) {
+    try {
+      helpers_.emplace_back([this, part] { serve(part); });
+    } catch (const std::system_error&) {
+      break;  // no more threads to be had (a memory limit): fewer parts
+    }
+  }
 }
 
 WorkPool::~WorkPool() {
@@ -27,10 +35,21 @@ void WorkPool::runRound(const std::function<void(int)>& work) {
     ++round_;
   }
   wake_.notify_all();
-  work(0);
+  try {
+    work(0);
+  } catch (...) {
+    keep(std::current_exception());
+  }
   std::unique_lock lock(mutex_);
   done_.wait(lock, [this] { return running_ == 0; });
   work_ = nullptr;
+  // The first failure of any part (running out of memory) is the round's.
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void WorkPool::keep(std::exception_ptr failure) {
+  std::lock_guard lock(mutex_);
+  if (!failure_) failure_ = std::move(failure);
 }
 
 void WorkPool::serve(int part) {
@@ -44,7 +63,11 @@ void WorkPool::serve(int part) {
       seen = round_;
       work = work_;
     }
-    (*work)(part);
+    try {
+      (*work)(part);
+    } catch (...) {
+      keep(std::current_exception());
+    }
     {
       std::lock_guard lock(mutex_);
       --running_;

@@ -2,6 +2,7 @@
 // A fixed set of threads that each run one part of a round of work; the
 // calling thread runs part 0 itself. Rounds run one after another.
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -11,25 +12,29 @@ namespace anglewise {
 
 class WorkPool {
  public:
-  /// `parts` threads in all, the caller's among them; `atExit` runs on each
-  /// helper thread as it ends (to free what that thread's libraries keep).
+  /// `parts` threads in all, the caller's among them (fewer where the
+  /// system gives no more); `atExit` runs on each helper thread as it ends
+  /// (to free what that thread's libraries keep).
   WorkPool(int parts, std::function<void()> atExit);
   ~WorkPool();
   WorkPool(const WorkPool&) = delete;
   WorkPool& operator=(const WorkPool&) = delete;
 
   int parts() const { return static_cast<int>(helpers_.size()) + 1; }
-  /// Runs work(0) ... work(parts() - 1) at once and returns when all are done.
+  /// Runs work(0) ... work(parts() - 1) at once and returns when all are
+  /// done; then throws the first exception any part threw.
   void runRound(const std::function<void(int)>& work);
 
  private:
   void serve(int part);
+  void keep(std::exception_ptr failure);
 
   std::mutex mutex_;
   std::condition_variable wake_, done_;
   const std::function<void(int)>* work_ = nullptr;
   long round_ = 0;
   int running_ = 0;
+  std::exception_ptr failure_;
   bool quit_ = false;
   std::function<void()> atExit_;
   std::vector<std::thread> helpers_;
