@@ -24,8 +24,8 @@ constexpr char kDescription[] =
     "that batch cannot read; 3 a file or stream could not be read or written.";
 
 constexpr char kSolveOptions[] =
-    "--right, --oblique, --obtuse, --dms, --places, --svg, --png, --pdf, --overlays, --json and "
-    "--report";
+    "--right, --oblique, --given, --obtuse, --dms, --places, --svg, --png, --pdf, --overlays, "
+    "--json and --report";
 
 struct Parsed {
   CLI::App app{kDescription, "anglewise-cli"};
@@ -52,6 +52,9 @@ void addSolveOptions(Parsed& p, SolveRequest& request) {
   auto* oblique =
       solve.add_flag("--oblique", request.oblique, "solve an oblique triangle (three values)");
   right->excludes(oblique);
+  solve.add_flag("--given", request.given,
+                 "solve from any three of the sides X, Y, Z and the angles A, B, C, in any "
+                 "positions: the Triangle Report of every triangle they make");
   solve.add_flag("--obtuse", request.obtuse,
                  "with two sides and an angle opposite one of them, choose the triangle whose "
                  "other opposite angle is greater than 90 degrees");
@@ -159,7 +162,19 @@ std::string checkSolve(Parsed& p, SolveRequest& request) {
     request.overlays = drawing::parseOverlays(*p.overlays, &why);
     if (!request.overlays) return "--overlays: " + why + ".";
   }
-  if (!p.right && !request.oblique) return "choose the kind of triangle with --right or --oblique.";
+  if (request.given) {
+    if (p.right || request.oblique) {
+      return "--given solves from any three measures, whatever the kind: leave out --right and "
+             "--oblique.";
+    }
+    if (request.obtuse || !request.svgPath.empty() || !request.pngPath.empty() ||
+        !request.pdfPath.empty() || p.overlays) {
+      return "--given gives every triangle the measures make, in text or --json: leave out "
+             "--obtuse, --svg, --png, --pdf and --overlays.";
+    }
+  } else if (!p.right && !request.oblique) {
+    return "choose the kind of triangle with --right or --oblique.";
+  }
   if (p.assignments.empty()) return "give the known values as NAME=VALUE, such as X=3 Y=4.";
   return readAssignments(p.assignments, request);
 }
@@ -169,8 +184,10 @@ std::string checkSolve(Parsed& p, SolveRequest& request) {
 std::string readAssignments(const std::vector<std::string>& assignments, SolveRequest& request) {
   for (const std::string& item : assignments) {
     size_t equals = item.find('=');
-    if (equals != 1 || std::string("XYZABxyzab").find(item[0]) == std::string::npos) {
-      return inQuotes(item) + " is not NAME=VALUE with NAME one of X, Y, Z, A, B, such as X=3.";
+    std::string names = request.given ? "XYZABCxyzabc" : "XYZABxyzab";
+    if (equals != 1 || names.find(item[0]) == std::string::npos) {
+      return inQuotes(item) + " is not NAME=VALUE with NAME one of X, Y, Z, A, B" +
+             (request.given ? ", C" : "") + ", such as X=3.";
     }
     if (item.find('=', equals + 1) != std::string::npos) {
       return inQuotes(item) +

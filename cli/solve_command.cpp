@@ -11,6 +11,9 @@
 #include "drawing/report_figure.h"
 #include "export/figure_files.h"
 #include "headless/headless_window.h"
+#include "report/given_measures.h"
+#include "solver/dms.h"
+#include "solver/numbers.h"
 
 namespace anglewise {
 namespace {
@@ -49,9 +52,40 @@ void writeSolveJson(std::ostream& out, const HeadlessWindow& headless, const Tri
   out << text << '\n';
 }
 
+// A given value as a number: a side's length, an angle in decimal degrees
+// or as D/M/S text ("30d 15m"), read as the window reads them.
+double measureValue(const std::string& text) {
+  bool dms = text.find_first_of("dD") != std::string::npos;
+  return dms ? readdms(text).degrees : Val(text);
+}
+
+// --given: the report of every triangle three measures make.
+int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+  std::map<char, double> measures;
+  for (const auto& [name, text] : request.values) measures[name] = measureValue(text);
+  std::string refusal;
+  std::optional<ReportInput> input = measuresInput(measures, request.places, refusal);
+  if (!input) {
+    err << "anglewise-cli: " << refusal << '\n';
+    return kExitUsage;
+  }
+  TriangleReport report = makeReport(*input);
+  if (report.triangles.empty()) err << "No triangle: " << report.why << ".\n";
+  if (request.json) {
+    std::string text;
+    JsonWriter json(text);
+    writeReportJson(json, report);
+    out << text << '\n';
+  } else {
+    out << reportText(report);
+  }
+  return report.triangles.empty() ? kExitNotSolved : kExitOk;
+}
+
 }  // namespace
 
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+  if (request.given) return runSolveGiven(request, out, err);
   HeadlessWindow headless;
   MainWindow& w = headless.window;
   WindowInputs inputs{request.oblique, request.dms, request.obtuse, request.places, {}};

@@ -24,6 +24,9 @@ struct SolveRequest {
   /// of the window's figure; the --pdf page draws them either way.
   std::optional<drawing::OverlaySet> overlays;
   bool report = false;  ///< the Triangle Report after the page's lines (in the JSON object)
+  /// Any three of X, Y, Z, A, B, C in `values`, solved by the report alone
+  /// (no window): every triangle they make.
+  bool given = false;
 };
 
 /// Solves as the window would; results to `out` as on the printed page (or

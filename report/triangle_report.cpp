@@ -1,8 +1,10 @@
 #include "report/triangle_report.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cfloat>
 #include <cmath>
+#include <utility>
 
 #include "exact/decide.h"
 #include "report/decider.h"
@@ -176,15 +178,47 @@ void judge(const ReportInput& input, const Solutions& solutions, TriangleReport&
   }
 }
 
+// Each single-letter name in `text` swapped as `swap` says ("X and C"
+// stays a sentence, its letters the user's).
+std::string swappedNames(std::string text, char a, char b, char p, char q) {
+  auto letter = [&text](size_t i) {
+    return i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]));
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (letter(i) && !(i > 0 && letter(i - 1)) && !letter(i + 1)) {
+      char& c = text[i];
+      c = c == a ? b : c == b ? a : c == p ? q : c == q ? p : c;
+    }
+  }
+  return text;
+}
+
+// The solver's triangles and reason back in the user's names.
+void relabelBack(Solutions& solutions, ReportInput::Relabel relabel) {
+  using Relabel = ReportInput::Relabel;
+  if (relabel == Relabel::None) return;
+  bool ac = relabel == Relabel::SwapAC;
+  for (TriangleParts& t : solutions.triangles) {
+    if (ac) {
+      std::swap(t.A, t.C), std::swap(t.Y, t.Z), std::swap(t.dY, t.dZ);
+    } else {
+      std::swap(t.B, t.C), std::swap(t.X, t.Z), std::swap(t.dX, t.dZ);
+    }
+  }
+  solutions.why = ac ? swappedNames(solutions.why, 'A', 'C', 'Y', 'Z')
+                     : swappedNames(solutions.why, 'B', 'C', 'X', 'Z');
+}
+
 TriangleReport attempt(const ReportInput& input, Decider& decide) {
   Solutions solutions = solveTrue(input.given, decide);
+  relabelBack(solutions, input.relabel);
   TriangleReport report;
   report.why = solutions.why;
   for (const TriangleParts& parts : solutions.triangles) {
     report.triangles.push_back(derive(parts, input, decide));
   }
   if (input.withWorking) report.working = windowWorking(input.given, decide);
-  judge(input, solutions, report, decide);
+  if (input.fromWindow) judge(input, solutions, report, decide);
   return report;
 }
 

@@ -63,6 +63,13 @@ struct ReportInput {
   /// The values to decide, by CSV column (report_values.h); empty: all.
   /// The others stay empty, as a batch that prints a few leaves them.
   std::vector<std::string> columns;
+  /// Where the given values were put in other positions for the solver
+  /// (measures given as the user pleased, not as the window takes them):
+  /// the swap that takes the triangles and the reason back to the user's
+  /// names. A swap of two angles swaps the sides facing them too.
+  enum class Relabel { None, SwapAC, SwapBC } relabel = Relabel::None;
+  /// Whether a window solved these values, so that its answer is judged.
+  bool fromWindow = true;
 };
 
 struct TriangleReport {

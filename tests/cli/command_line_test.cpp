@@ -49,8 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "history (see "
                   "anglewise-cli --help)."},
         UsageCase{"UnknownOption", "solve --bogus",
-                  "solve has no option \"--bogus\": its options are --right, --oblique, --obtuse, "
-                  "--dms, --places, --svg, --png, --pdf, --overlays, --json and --report."},
+                  "solve has no option \"--bogus\": its options are --right, --oblique, --given, "
+                  "--obtuse, --dms, --places, --svg, --png, --pdf, --overlays, --json and "
+                  "--report."},
         UsageCase{"DoubleEquals", "solve --right X==3",
                   "\"X==3\" has more than one \"=\": write one between name and value, such as "
                   "X=3."},
@@ -69,6 +70,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "--svg needs a file name, such as --svg figure.svg."},
         UsageCase{"TwoScriptFiles", "script a b",
                   "script reads one file of sessions, so \"b\" is one too many."},
+        UsageCase{"GivenWithAKind", "solve --given --right X=3 Y=4 C=90",
+                  "--given solves from any three measures, whatever the kind: leave out --right "
+                  "and --oblique."},
+        UsageCase{"GivenDrawn", "solve --given X=3 Y=4 C=90 --svg f.svg",
+                  "--given gives every triangle the measures make, in text or --json: leave out "
+                  "--obtuse, --svg, --png, --pdf and --overlays."},
+        UsageCase{"GivenUnknownName", "solve --given X=3 Y=4 D=90",
+                  "\"D=90\" is not NAME=VALUE with NAME one of X, Y, Z, A, B, C, such as X=3."},
+        UsageCase{"GivenThreeAngles", "solve --given A=30 B=60 C=90",
+                  "Three angles fix the shape but not the size: give one length."},
+        UsageCase{"GivenTwo", "solve --given X=3 C=90",
+                  "give three of the sides X, Y, Z and the angles A, B, C, not 2."},
         UsageCase{"JobsZero", "batch --jobs 0",
                   "--jobs takes a whole number of threads from 1 to 256, not \"0\"."},
         UsageCase{"JobsWord", "batch --jobs many",

@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 namespace anglewise {
 namespace {
 
@@ -50,6 +52,40 @@ TEST(SolveTest, FailedSolveSaysWhyAndExitsOne) {
             "Error: Can not solve this problem\n"
             "Selection of Inputs Incorrect: Invalid Selection\n\nPlease select or check valid "
             "inputs.\n");
+}
+
+}  // namespace
+}  // namespace anglewise
+
+namespace anglewise {
+namespace {
+
+// --given: any three measures, in any positions, to the report of every
+// triangle they make; the JSON is the report's, with its keys.
+TEST(SolveGivenTest, AnglesInAnyPositionAndEveryTriangle) {
+  SolveRequest request;
+  request.given = true;
+  request.json = true;
+  request.values = {{'X', "10"}, {'Z', "6"}, {'C', "30d"}};
+  std::ostringstream out, err;
+  EXPECT_EQ(runSolve(request, out, err), 0);
+  nlohmann::json report = nlohmann::json::parse(out.str());
+  ASSERT_EQ(report["triangles"].size(), 2u);
+  EXPECT_EQ(report["triangles"][0]["C"], 30);
+  EXPECT_EQ(report["triangles"][1]["C"], 30);
+  EXPECT_EQ(report["triangles"][0]["Z"], 6);
+  EXPECT_EQ(report["why"],
+            "Z = 6 against the height X sin C = 5: two triangles, B acute or obtuse");
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST(SolveGivenTest, NoTriangleSaysWhyAndExitsOne) {
+  SolveRequest request;
+  request.given = true;
+  request.values = {{'X', "1"}, {'A', "100"}, {'C', "80"}};
+  std::ostringstream out, err;
+  EXPECT_EQ(runSolve(request, out, err), 1);
+  EXPECT_EQ(err.str(), "No triangle: A and C together must be less than 180 degrees.\n");
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// Three of a triangle's sides X, Y, Z and angles A, B, C, given in any
+// positions (not only as the window takes them): the report's input for
+// every triangle they make, or the sentence that says why they make none
+// to ask about. Side X faces angle B, Y faces A and Z faces C.
+#include <map>
+#include <optional>
+#include <string>
+
+#include "report/triangle_report.h"
+
+namespace anglewise {
+
+/// `measures`: name ('X' ... 'C') to value (sides as lengths, angles in
+/// degrees). Nothing and `refusal` set where they are not three measures
+/// that can make finitely many triangles.
+std::optional<ReportInput> measuresInput(const std::map<char, double>& measures, int places,
+                                         std::string& refusal);
+
+}  // namespace anglewise
