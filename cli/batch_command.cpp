@@ -594,14 +594,15 @@ std::optional<std::string> batchRowProblem(
     const std::vector<std::pair<std::string, std::string>>& cells) {
   std::vector<Column> columns;
   RowCells row;
-  for (const auto& [name, text] : cells) {
+  for (const auto& cell : cells) {
+    const std::string& name = cell.first;
     auto known = std::find_if(std::begin(kColumns), std::end(kColumns),
-                              [&](const auto& c) { return name == c.first; });
+                              [&name](const auto& c) { return name == c.first; });
     if (known == std::end(kColumns)) {
       return "unknown column " + quoted(name) + ": the columns are " + kColumnList;
     }
     columns.push_back(known->second);
-    row.kept.push_back(text);
+    row.kept.push_back(cell.second);
   }
   row.count = row.kept.size();
   RowRequest request;
