@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "anglewise_version.h"
+#include "anysolve/measure.h"
 #include "drawing/overlays.h"
 #include "mainwindow/main_window.h"
 
@@ -53,8 +54,10 @@ void addSolveOptions(Parsed& p, SolveRequest& request) {
       solve.add_flag("--oblique", request.oblique, "solve an oblique triangle (three values)");
   right->excludes(oblique);
   solve.add_flag("--given", request.given,
-                 "solve from any three of the sides X, Y, Z and the angles A, B, C, in any "
-                 "positions: the Triangle Report of every triangle they make");
+                 "solve from any three measures: sides X, Y, Z, angles A, B, C, heights hX, hY, "
+                 "hZ, medians mX, mY, mZ, bisectors tA, tB, tC, area, perimeter, inradius, "
+                 "circumradius; the Triangle Report of every triangle they make, their count "
+                 "proven");
   solve.add_flag("--obtuse", request.obtuse,
                  "with two sides and an angle opposite one of them, choose the triangle whose "
                  "other opposite angle is greater than 90 degrees");
@@ -185,14 +188,29 @@ std::string readAssignments(const std::vector<std::string>& assignments, SolveRe
   for (const std::string& item : assignments) {
     size_t equals = item.find('=');
     std::string names = request.given ? "XYZABCxyzabc" : "XYZABxyzab";
-    if (equals != 1 || names.find(item[0]) == std::string::npos) {
+    std::optional<anysolve::Measure> measure;
+    if (request.given && equals != std::string::npos && equals > 1) {
+      measure = anysolve::measureNamed(std::string_view(item).substr(0, equals));
+    }
+    if (!measure && (equals != 1 || names.find(item[0]) == std::string::npos)) {
       return inQuotes(item) + " is not NAME=VALUE with NAME one of X, Y, Z, A, B" +
-             (request.given ? ", C" : "") + ", such as X=3.";
+             (request.given ? ", C, hX, hY, hZ, mX, mY, mZ, tA, tB, tC, area, perimeter, "
+                              "inradius, circumradius"
+                            : "") +
+             ", such as X=3.";
     }
     if (item.find('=', equals + 1) != std::string::npos) {
       return inQuotes(item) +
              " has more than one \"=\": write one between name and value, such as " +
-             item.substr(0, 1) + "=3.";
+             item.substr(0, equals) + "=3.";
+    }
+    if (measure) {
+      std::string name = anysolve::info(*measure).name;
+      for (const auto& [other, text] : request.measures) {
+        if (other == name) return name + " is given twice: give each value once.";
+      }
+      request.measures.emplace_back(name, item.substr(equals + 1));
+      continue;
     }
     char name = static_cast<char>(std::toupper(static_cast<unsigned char>(item[0])));
     if (!request.values.emplace(name, item.substr(2)).second) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "anysolve/three_measures.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/report_json.h"
@@ -59,12 +60,38 @@ double measureValue(const std::string& text) {
   return dms ? readdms(text).degrees : Val(text);
 }
 
+// The report of three measures: the sides-and-angles road where that is
+// all they are, else the search of every shape.
+std::optional<ReportInput> givenInput(const SolveRequest& request, std::string& refusal) {
+  if (request.measures.empty()) {
+    std::map<char, double> measures;
+    for (const auto& [name, text] : request.values) measures[name] = measureValue(text);
+    return measuresInput(measures, request.places, refusal);
+  }
+  std::vector<anysolve::GivenMeasure> measures;
+  for (const auto& [name, text] : request.values) {
+    measures.push_back({*anysolve::measureNamed(std::string(1, name)), measureValue(text)});
+  }
+  for (const auto& [name, text] : request.measures) {
+    measures.push_back({*anysolve::measureNamed(name), measureValue(text)});
+  }
+  anysolve::ShapePlan plan = anysolve::planShapes(measures);
+  if (plan.usage) {
+    refusal = plan.refusal;
+    return std::nullopt;
+  }
+  ReportInput input;
+  input.measures = measures;
+  input.places = request.places;
+  input.withWorking = false;
+  input.fromWindow = false;
+  return input;
+}
+
 // --given: the report of every triangle three measures make.
 int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& err) {
-  std::map<char, double> measures;
-  for (const auto& [name, text] : request.values) measures[name] = measureValue(text);
   std::string refusal;
-  std::optional<ReportInput> input = measuresInput(measures, request.places, refusal);
+  std::optional<ReportInput> input = givenInput(request, refusal);
   if (!input) {
     err << "anglewise-cli: " << refusal << '\n';
     return kExitUsage;

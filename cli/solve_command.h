@@ -4,6 +4,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "drawing/overlays.h"
 
@@ -27,6 +29,8 @@ struct SolveRequest {
   /// Any three of X, Y, Z, A, B, C in `values`, solved by the report alone
   /// (no window): every triangle they make.
   bool given = false;
+  /// With `given`: the measures of other kinds (hX, mY, area...) by name.
+  std::vector<std::pair<std::string, std::string>> measures;
 };
 
 /// Solves as the window would; results to `out` as on the printed page (or

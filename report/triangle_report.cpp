@@ -8,6 +8,7 @@
 
 #include "exact/decide.h"
 #include "report/decider.h"
+#include "report/measured_triangles.h"
 #include "report/report_values.h"
 #include "report/working.h"
 #include "solver/numbers.h"
@@ -20,6 +21,10 @@ using exact::Ball;
 // Past this the report says what it could not settle; no input of doubles
 // has been seen to need more than a few thousand bits.
 constexpr long kMostBits = 1L << 15;
+// Measures of other kinds start where their search did, and stop sooner:
+// each pass tightens every root again.
+constexpr long kMeasuredBits = 128;
+constexpr long kMostMeasuredBits = 1L << 12;
 
 // Two sides are equal where the sides or the angles facing them are
 // exactly equal; else their enclosures tell them apart.
@@ -29,8 +34,10 @@ bool sameSide(const Ball& p, const Ball& q, const Ball& facingP, const Ball& fac
 }
 
 std::string bySides(const TriangleParts& t, Decider& decide) {
-  int equalPairs = sameSide(t.X, t.Y, t.B, t.A, decide) + sameSide(t.Y, t.Z, t.A, t.C, decide) +
-                   sameSide(t.X, t.Z, t.B, t.C, decide);
+  // The sides meeting at C are X and Y, at A X and Z, at B Y and Z.
+  int equalPairs = (t.equalAt == 2 || sameSide(t.X, t.Y, t.B, t.A, decide)) +
+                   (t.equalAt == 1 || sameSide(t.Y, t.Z, t.A, t.C, decide)) +
+                   (t.equalAt == 0 || sameSide(t.X, t.Z, t.B, t.C, decide));
   return equalPairs == 3 ? "equilateral" : equalPairs > 0 ? "isosceles" : "scalene";
 }
 
@@ -209,8 +216,8 @@ void relabelBack(Solutions& solutions, ReportInput::Relabel relabel) {
                      : swappedNames(solutions.why, 'B', 'C', 'X', 'Z');
 }
 
-TriangleReport attempt(const ReportInput& input, Decider& decide) {
-  Solutions solutions = solveTrue(input.given, decide);
+TriangleReport attempt(const ReportInput& input, const MeasuredSearch* measured, Decider& decide) {
+  Solutions solutions = measured ? measuredSolutions(*measured) : solveTrue(input.given, decide);
   relabelBack(solutions, input.relabel);
   TriangleReport report;
   report.why = solutions.why;
@@ -228,13 +235,16 @@ TriangleReport makeReport(const ReportInput& input) {
   // Each pass decides every rounding on its enclosures, or says it cannot;
   // only then is the precision raised.
   TriangleReport report;
-  long bits = startingPrecision(input.given);
+  std::optional<MeasuredSearch> measured;
+  if (!input.measures.empty()) measured = searchMeasures(input.measures);
+  long bits = measured ? kMeasuredBits : startingPrecision(input.given);
+  long most = measured ? kMostMeasuredBits : kMostBits;
   for (;; bits *= 2) {
     exact::WorkingPrecision precision(bits);
     Decider decide;
-    report = attempt(input, decide);
+    report = attempt(input, measured ? &*measured : nullptr, decide);
     report.settled = decide.settled();
-    if (report.settled || bits >= kMostBits) break;
+    if (report.settled || bits >= most) break;
   }
   report.precisionBits = static_cast<int>(bits);
   if (!input.refusal.empty()) {

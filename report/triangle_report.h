@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "anysolve/three_measures.h"
 #include "report/true_triangle.h"
 
 namespace anglewise {
@@ -70,6 +71,9 @@ struct ReportInput {
   enum class Relabel { None, SwapAC, SwapBC } relabel = Relabel::None;
   /// Whether a window solved these values, so that its answer is judged.
   bool fromWindow = true;
+  /// Three measures of any kinds (heights, medians, area...): when given,
+  /// the triangles are theirs and `given` is not read.
+  std::vector<anysolve::GivenMeasure> measures;
 };
 
 struct TriangleReport {

@@ -77,7 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "--given gives every triangle the measures make, in text or --json: leave out "
                   "--obtuse, --svg, --png, --pdf and --overlays."},
         UsageCase{"GivenUnknownName", "solve --given X=3 Y=4 D=90",
-                  "\"D=90\" is not NAME=VALUE with NAME one of X, Y, Z, A, B, C, such as X=3."},
+                  "\"D=90\" is not NAME=VALUE with NAME one of X, Y, Z, A, B, C, hX, hY, hZ, mX, "
+                  "mY, mZ, tA, tB, tC, area, perimeter, inradius, circumradius, such as X=3."},
+        UsageCase{"GivenMeasureTwice", "solve --given hX=3 HX=4 A=30",
+                  "hX is given twice: give each value once."},
+        UsageCase{"GivenTiedMeasures", "solve --given area=6 perimeter=12 inradius=1",
+                  "area, perimeter and inradius are bound by area = inradius perimeter / 2, so "
+                  "they fix no triangle or infinitely many: give another measure."},
+        UsageCase{"GivenNegativeHeight", "solve --given hX=-3 Y=4 Z=5",
+                  "hX must be a length greater than 0."},
         UsageCase{"GivenThreeAngles", "solve --given A=30 B=60 C=90",
                   "Three angles fix the shape but not the size: give one length."},
         UsageCase{"GivenTwo", "solve --given X=3 C=90",

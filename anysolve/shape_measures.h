@@ -1,0 +1,74 @@
+#pragma once
+// Every measure of a triangle of a given shape, drawn in a circle of
+// diameter 1 so that each side is the sine of the angle facing it. The
+// shape is its angles as fractions of pi, each with its rest to 1 (which
+// the number type uses where an angle nears pi). One formula a measure,
+// for any number type: Factored to rule boxes out, Dual to certify roots.
+#include "anysolve/measure.h"
+
+namespace anglewise::anysolve {
+
+template <class T>
+struct ShapeAngles {
+  T angle[3];  ///< A, B, C over pi
+  T rest[3];   ///< 1 - each
+};
+
+template <class T>
+T shapeMeasure(Measure m, const ShapeAngles<T>& s) {
+  const T sinA = sinPi(s.angle[0], s.rest[0]);
+  const T sinB = sinPi(s.angle[1], s.rest[1]);
+  const T sinC = sinPi(s.angle[2], s.rest[2]);
+  const T& X = sinB;
+  const T& Y = sinA;
+  const T& Z = sinC;
+  auto median = [](const T& p, const T& q, const T& facing) {
+    return sqrt(p * p * 2L + q * q * 2L - facing * facing) / 2L;
+  };
+  // The bisector of the angle between sides p and q.
+  auto bisector = [&](const T& p, const T& q, int angle) {
+    return p * q * halfCosPi(s.angle[angle], s.rest[angle]) * 2L / (p + q);
+  };
+  using M = Measure;
+  switch (m) {
+    case M::X:
+      return X;
+    case M::Y:
+      return Y;
+    case M::Z:
+      return Z;
+    case M::A:
+    case M::B:
+    case M::C:
+      return s.angle[static_cast<int>(m) - static_cast<int>(M::A)];
+    case M::hX:
+      return sinA * sinC;
+    case M::hY:
+      return sinB * sinC;
+    case M::hZ:
+      return sinA * sinB;
+    case M::mX:
+      return median(Y, Z, X);
+    case M::mY:
+      return median(X, Z, Y);
+    case M::mZ:
+      return median(X, Y, Z);
+    case M::tA:
+      return bisector(X, Z, 0);
+    case M::tB:
+      return bisector(Y, Z, 1);
+    case M::tC:
+      return bisector(X, Y, 2);
+    case M::Area:
+      return sinA * sinB * sinC / 2L;
+    case M::Perimeter:
+      return X + Y + Z;
+    case M::Inradius:
+      return sinA * sinB * sinC / (X + Y + Z);
+    case M::Circumradius:
+      break;
+  }
+  return T(sinA, exact::Ball(1L)) / 2L;
+}
+
+}  // namespace anglewise::anysolve
