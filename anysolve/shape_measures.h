@@ -12,6 +12,10 @@ template <class T>
 struct ShapeAngles {
   T angle[3];  ///< A, B, C over pi
   T rest[3];   ///< 1 - each
+  /// The largest angle's index, the other two, and their difference
+  /// (which a chart may know better than the difference of the two).
+  int big = 2, first = 0, second = 1;
+  T difference;
 };
 
 template <class T>
@@ -22,8 +26,19 @@ T shapeMeasure(Measure m, const ShapeAngles<T>& s) {
   const T& X = sinB;
   const T& Y = sinA;
   const T& Z = sinC;
-  auto median = [](const T& p, const T& q, const T& facing) {
-    return sqrt(p * p * 2L + q * q * 2L - facing * facing) / 2L;
+  // The median to the side facing angle k, between sides p and q. Facing
+  // the largest angle it is written as ((p - q)^2 + (p + q + f)(p + q - f))
+  // / 4 with p - q = 2 sin(K/2) sin((P - Q)/2) and p + q - f = 4 sin(P/2)
+  // sin(Q/2) cos(K/2), two products that keep their vanishing powers where
+  // the triangle is flat and the median nearly nothing.
+  auto median = [&](const T& p, const T& q, const T& facing, int k) {
+    if (k != s.big) return sqrt(p * p * 2L + q * q * 2L - facing * facing) / 2L;
+    auto halfSin = [&](const T& x) { return sinPi(x / 2L, T(x, exact::Ball(1L)) - x / 2L); };
+    const T& P = s.angle[s.first];
+    const T& Q = s.angle[s.second];
+    T gap = halfSin(s.angle[k]) * halfSin(s.difference) * 2L;
+    T excess = halfSin(P) * halfSin(Q) * halfCosPi(s.angle[k], s.rest[k]) * 4L;
+    return sqrt(gap * gap + (p + q + facing) * excess) / 2L;
   };
   // The bisector of the angle between sides p and q.
   auto bisector = [&](const T& p, const T& q, int angle) {
@@ -48,11 +63,11 @@ T shapeMeasure(Measure m, const ShapeAngles<T>& s) {
     case M::hZ:
       return sinA * sinB;
     case M::mX:
-      return median(Y, Z, X);
+      return median(Y, Z, X, 1);
     case M::mY:
-      return median(X, Z, Y);
+      return median(X, Z, Y, 0);
     case M::mZ:
-      return median(X, Y, Z);
+      return median(X, Y, Z, 2);
     case M::tA:
       return bisector(X, Z, 0);
     case M::tB:

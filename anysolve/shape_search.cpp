@@ -10,11 +10,21 @@
 #include "exact/decide.h"
 
 namespace anglewise::anysolve {
+
+Ball ShapeEquation::ratio() const {
+  auto root = [](Measure m, double v) { return info(m).dimension == 2 ? sqrt(Ball(v)) : Ball(v); };
+  return root(measure, value) / root(reference, referenceValue);
+}
+
+Ball Chart::rho() const {
+  return Ball(1L) - Ball(degrees) / 180L;
+}
+
 namespace {
 
 // Boxes looked at before the search gives up on the rest; ordinary inputs
 // need a few hundred.
-constexpr int kBudget = 60000;
+constexpr int kBudget = 40000;
 
 long bits() {
   return exact::WorkingPrecision::bits();
@@ -35,23 +45,58 @@ Ball midpoint(const Ball& b) {
 
 struct Box {
   int chart = 0;
-  double low[2] = {0, 0}, high[2] = {0, 0};
-  Ball coordinate(int i) const { return interval(Ball(low[i]), Ball(high[i])); }
+  // Exact ends: dyadic fractions of any depth, so a box can shrink toward
+  // t = 1 as far as toward 0.
+  Ball low[2], high[2];
+  Ball coordinate(int i) const { return interval(low[i], high[i]); }
+  double width(int i) const { return (high[i] - low[i]).estimate(); }
 };
 
 template <class T>
 ShapeAngles<T> chartAngles(const Chart& c, const T& rho, const T& t, const T& u, const T& one) {
   ShapeAngles<T> s;
+  s.big = c.big, s.first = c.first, s.second = c.second;
   if (c.kind == Chart::Kind::Isosceles) {
     T half = rho / 2L;
     for (int side : {c.first, c.second}) s.angle[side] = half, s.rest[side] = one - half;
     s.angle[c.big] = u;
     s.rest[c.big] = rho;
+    s.difference = half - half;
     return s;
   }
   s.angle[c.first] = rho * t;
   s.rest[c.first] = one - s.angle[c.first];
   s.angle[c.second] = rho * u;
+  s.rest[c.second] = one - s.angle[c.second];
+  s.angle[c.big] = one - rho;
+  s.rest[c.big] = rho;
+  s.difference = s.angle[c.first] - s.angle[c.second];
+  return s;
+}
+
+template <class T>
+T power(const T& x, int n, const T& one) {
+  T out = one;
+  for (int i = 0; i < n; ++i) out = out * x;
+  return out;
+}
+
+template <class T>
+ShapeAngles<T> monomialAngles(const Chart& c, const T& p, const T& q, const T& one) {
+  T rho = power(p, c.rhoPowers[0], one) * power(q, c.rhoPowers[1], one);
+  T tiny = power(p, c.tinyPowers[0], one) * power(q, c.tinyPowers[1], one);
+  ShapeAngles<T> s;
+  s.big = c.big, s.first = c.first, s.second = c.second;
+  if (c.median) {
+    s.difference = tiny * c.sign;
+    s.angle[c.first] = (rho + s.difference) / 2L;
+    s.angle[c.second] = (rho - s.difference) / 2L;
+  } else {
+    s.angle[c.first] = tiny;
+    s.angle[c.second] = rho - tiny;
+    s.difference = s.angle[c.first] - s.angle[c.second];
+  }
+  s.rest[c.first] = one - s.angle[c.first];
   s.rest[c.second] = one - s.angle[c.second];
   s.angle[c.big] = one - rho;
   s.rest[c.big] = rho;
@@ -71,32 +116,41 @@ T equationRatio(const ShapeProblem& p, Measure m, const ShapeAngles<T>& s) {
 
 ShapeAngles<Factored> factoredAngles(const Chart& c, const Box& b, SmallCoordinates& small) {
   Ball one(1L);
+  if (c.kind == Chart::Kind::Monomial) {
+    small.set(0, b.coordinate(0));
+    small.set(1, b.coordinate(1));
+    return monomialAngles(c, Factored::coordinate(small, 0), Factored::coordinate(small, 1),
+                          Factored::constant(small, one));
+  }
   if (c.kind == Chart::Kind::Plane) {
     small.set(0, b.coordinate(0));
     small.set(1, b.coordinate(1));
-    small.set(2, interval(one - Ball(b.high[1]), one - Ball(b.low[1])));
+    small.set(2, interval(one - b.high[1], one - b.low[1]));
     Factored rho = Factored::coordinate(small, 0);
     return chartAngles(c, rho, Factored::coordinate(small, 1), Factored::coordinate(small, 2),
                        Factored::constant(small, one));
   }
   small.set(0, b.coordinate(0));
-  small.set(1, interval(one - Ball(b.high[0]), one - Ball(b.low[0])));
+  small.set(1, interval(one - b.high[0], one - b.low[0]));
   Factored x = Factored::coordinate(small, 0), rest = Factored::coordinate(small, 1);
   Factored unit = Factored::constant(small, one);
   if (c.kind == Chart::Kind::Isosceles) return chartAngles(c, x, unit, rest, unit);
-  return chartAngles(c, Factored::constant(small, c.rho), x, rest, unit);
+  return chartAngles(c, Factored::constant(small, c.rho()), x, rest, unit);
 }
 
 ShapeAngles<Dual> dualAngles(const Chart& c, const Ball (&x)[2]) {
   int n = c.dimensions();
   Dual first = Dual::coordinate(n, 0, x[0]);
   Dual one(first, Ball(1L));
+  if (c.kind == Chart::Kind::Monomial) {
+    return monomialAngles(c, first, Dual::coordinate(n, 1, x[1]), one);
+  }
   if (c.kind == Chart::Kind::Plane) {
     Dual t = Dual::coordinate(n, 1, x[1]);
     return chartAngles(c, first, t, one - t, one);
   }
   if (c.kind == Chart::Kind::Isosceles) return chartAngles(c, first, one, one - first, one);
-  return chartAngles(c, Dual(first, c.rho), first, one - first, one);
+  return chartAngles(c, Dual(first, c.rho()), first, one - first, one);
 }
 
 // Whether some equation cannot hold anywhere in the box.
@@ -108,7 +162,7 @@ bool ruledOut(const ShapeProblem& p, const Box& b) {
   Factored reference = dimensionRoot(shapeMeasure(p.reference, s), p.reference);
   for (const ShapeEquation& e : p.equations) {
     Factored f = dimensionRoot(shapeMeasure(e.measure, s), e.measure);
-    if ((f - reference * Factored(f, e.ratio)).nonzero()) return true;
+    if ((f - reference * Factored(f, e.ratio())).nonzero()) return true;
   }
   return false;
 }
@@ -118,13 +172,16 @@ bool inChart(const Chart& c, const Box& b) {
   if (c.kind != Chart::Kind::Plane) return true;
   // 1 - rho < rho t (or rho (1 - t)) all over: another angle is larger.
   double margin = 1e-9;
-  return b.low[0] * (1 + b.low[1]) <= 1 + margin && b.low[0] * (2 - b.high[1]) <= 1 + margin;
+  double rho = b.low[0].estimate(), t = b.low[1].estimate(), u = (Ball(1L) - b.high[1]).estimate();
+  return rho * (1 + t) <= 1 + margin && rho * (1 + u) <= 1 + margin;
 }
 
 bool interior(const Chart& c, const Box& b) {
-  bool inside = b.low[0] > 0 && b.high[0] < 1;
-  if (c.kind == Chart::Kind::Plane) inside = b.low[0] > 0 && b.low[1] > 0 && b.high[1] < 1;
-  return inside;
+  auto open = [&b](int i) {
+    return b.low[i].positive() && exact::compareOr(b.high[i], Ball(1L), 0) < 0;
+  };
+  if (c.kind == Chart::Kind::Monomial) return b.low[0].positive() && b.low[1].positive();
+  return c.kind == Chart::Kind::Plane ? b.low[0].positive() && open(1) : open(0);
 }
 
 enum class Krawczyk { Unique, None, Unknown };
@@ -139,7 +196,7 @@ Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const Ball (&box)[2], B
   for (int i = 0; i < n; ++i) {
     const ShapeEquation& e = p.equations[i];
     Dual vm = equationRatio(p, e.measure, atMid), vb = equationRatio(p, e.measure, overBox);
-    f[i] = vm.value() - e.ratio;
+    f[i] = vm.value() - e.ratio();
     for (int j = 0; j < n; ++j) jm[i][j] = midpoint(vm.derivative(j)), jb[i][j] = vb.derivative(j);
   }
   // Y: the inverse of the Jacobian at the midpoint, as exact numbers.
@@ -178,35 +235,94 @@ Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const Ball (&box)[2], B
 // proven in one of them.
 void grown(const Chart& c, const Box& b, Ball (&out)[2]) {
   for (int i = 0; i < c.dimensions(); ++i) {
-    double w = (b.high[i] - b.low[i]) / 8;
-    double low = b.low[i] - w > 0 ? b.low[i] - w : b.low[i];
-    double high = b.high[i] + w;
-    double top = (c.kind == Chart::Kind::Plane && i == 0) ? 1.0 : 1.0;
-    if (high >= top) high = b.high[i];
-    out[i] = interval(Ball(low), Ball(high));
+    Ball w = exact::scaled2(b.high[i] - b.low[i], -3);
+    Ball low = b.low[i] - w, high = b.high[i] + w;
+    if (!low.positive()) low = b.low[i];
+    if (exact::compareOr(high, Ball(1L), 0) >= 0) high = b.high[i];
+    out[i] = interval(low, high);
   }
 }
 
 double width(const Chart& c, const Box& b, int& widest) {
   widest = 0;
-  double w = b.high[0] - b.low[0];
+  double w = b.width(0);
+  if (c.kind == Chart::Kind::Monomial) {
+    if (b.width(1) > w) widest = 1, w = b.width(1);
+    return w;
+  }
   if (c.kind == Chart::Kind::Plane) {
     // t's width counts as rho's share of it, except at the flat edge, where
     // the limit depends on t alone.
-    double tw = (b.high[1] - b.low[1]) * (b.low[0] > 0 ? b.high[0] : 1.0);
+    double tw = b.width(1) * (b.low[0].positive() ? b.high[0].estimate() : 1.0);
     if (tw > w) widest = 1, w = tw;
   }
   return w;
 }
 
 // The root's box tightened: every root of the box stays in K(box) ∩ box.
+// Newton's steps from the box's middle, as plain estimates: where the
+// box's only root lies, to about the working precision.
+void newtonEstimate(const ShapeProblem& p, const Chart& c, const ShapeRoot& root, Ball (&x)[2]) {
+  int n = c.dimensions();
+  for (int i = 0; i < n; ++i) x[i] = midpoint(root.coordinate[i]);
+  for (int step = 0; step < 80; ++step) {
+    ShapeAngles<Dual> s = dualAngles(c, x);
+    Ball f[2], j[2][2];
+    for (int i = 0; i < n; ++i) {
+      const ShapeEquation& e = p.equations[i];
+      Dual v = equationRatio(p, e.measure, s);
+      f[i] = midpoint(v.value() - e.ratio());
+      for (int k = 0; k < n; ++k) j[i][k] = midpoint(v.derivative(k));
+    }
+    Ball dx[2];
+    if (n == 1) {
+      dx[0] = f[0] / j[0][0];
+    } else {
+      Ball det = j[0][0] * j[1][1] - j[0][1] * j[1][0];
+      dx[0] = (j[1][1] * f[0] - j[0][1] * f[1]) / det;
+      dx[1] = (j[0][0] * f[1] - j[1][0] * f[0]) / det;
+    }
+    bool small = true;
+    for (int i = 0; i < n; ++i) {
+      if (!dx[i].finite()) return;
+      Ball next = midpoint(x[i] - dx[i]);
+      if (!arb_contains(root.coordinate[i].get(), next.get())) return;
+      small = small &&
+              (dx[i].zero() || exact::compareOr(abs(dx[i]) * exact::scaled2(Ball(1L), bits() - 8),
+                                                abs(x[i]), 1) < 0);
+      x[i] = next;
+    }
+    if (small) return;
+  }
+}
+
+// The root's box tightened to about the working precision: a small box
+// round Newton's estimate that Krawczyk's test proves holds a root holds
+// the box's only one; else K(box) ∩ box, step by step.
 void tighten(const ShapeProblem& p, ShapeRoot& root) {
   const Chart& c = p.charts[root.chart];
+  int n = c.dimensions();
+  Ball x[2];
+  newtonEstimate(p, c, root, x);
+  for (long shift = bits() - 16; shift > 8; shift -= 16) {
+    Ball small[2], k[2];
+    bool inside = true;
+    for (int i = 0; i < n; ++i) {
+      Ball radius = exact::scaled2(abs(x[i]) + Ball(1L), -shift);
+      arb_union(small[i].get(), (x[i] - radius).get(), (x[i] + radius).get(), bits());
+      inside = inside && arb_contains(root.coordinate[i].get(), small[i].get());
+    }
+    if (!inside) break;
+    if (krawczyk(p, c, small, k) == Krawczyk::Unique) {
+      for (int i = 0; i < n; ++i) root.coordinate[i] = k[i];
+      return;
+    }
+  }
   for (int step = 0; step < 200; ++step) {
     Ball k[2] = {root.coordinate[0], root.coordinate[1]};
     if (krawczyk(p, c, root.coordinate, k) == Krawczyk::None) break;
     bool narrower = false;
-    for (int i = 0; i < c.dimensions(); ++i) {
+    for (int i = 0; i < n; ++i) {
       Ball both;
       if (!arb_intersection(both.get(), k[i].get(), root.coordinate[i].get(), bits())) return;
       // Go on while a step still takes a tenth off a radius.
@@ -231,8 +347,21 @@ void anglesOf(const ShapeProblem& p, const ShapeRoot& root, Ball (&angles)[3]) {
 
 // The chart coordinates of a shape.
 void chartCoordinates(const Chart& c, const Ball (&angles)[3], Ball (&out)[2]) {
+  if (c.kind == Chart::Kind::Monomial) {
+    // log rho and log tiny are linear in log p and log q.
+    Ball logRho, logTiny;
+    Ball tiny = c.median ? (angles[c.first] - angles[c.second]) * c.sign : angles[c.first];
+    arb_log(logRho.get(), (angles[c.first] + angles[c.second]).get(), bits());
+    arb_log(logTiny.get(), tiny.get(), bits());
+    long a = c.rhoPowers[0], b = c.rhoPowers[1], d = c.tinyPowers[0], e = c.tinyPowers[1];
+    long det = a * e - b * d;
+    Ball logP = (logRho * e - logTiny * b) / det, logQ = (logTiny * a - logRho * d) / det;
+    arb_exp(out[0].get(), logP.get(), bits());
+    arb_exp(out[1].get(), logQ.get(), bits());
+    return;
+  }
   if (c.kind == Chart::Kind::Line) {
-    out[0] = angles[c.first] / c.rho;
+    out[0] = angles[c.first] / c.rho();
     return;
   }
   Ball rho = Ball(1L) - angles[c.big];
@@ -254,22 +383,101 @@ bool sameRoot(const ShapeProblem& p, const ShapeRoot& a, const ShapeRoot& b,
 
 }  // namespace
 
-ShapeSearch searchShapes(const ShapeProblem& p) {
-  ShapeSearch result;
-  std::vector<Box> stack;
-  for (size_t c = 0; c < p.charts.size(); ++c) {
-    Box b;
-    b.chart = static_cast<int>(c);
-    b.high[0] = p.charts[c].kind == Chart::Kind::Plane ? 0.75 : 1.0;
-    b.high[1] = 1.0;
-    stack.push_back(b);
+// The corners where a flat triangle meets a needle: where both of a
+// chart's small coordinates are below these, the chart's boxes give way to
+// the corner's blown-up charts.
+constexpr double kCorner = 1.0 / 16;
+constexpr int kDeepestBlowUp = 12;
+
+Box startOf(const Chart& c, int index) {
+  Box b;
+  b.chart = index;
+  bool plane = c.kind == Chart::Kind::Plane || c.kind == Chart::Kind::Monomial;
+  b.high[0] = Ball(plane ? c.range[0] : 1.0);
+  b.high[1] = Ball(plane ? c.range[1] : 1.0);
+  return b;
+}
+
+// The two charts that cover a monomial chart's corner [0, P/2] x [0, Q/2]:
+// q = p q' where q <= p, and p = q p' where p <= q.
+void blowUp(std::vector<Chart>& charts, int index, std::vector<Box>& stack) {
+  Chart parent = charts[index];
+  Chart w1 = parent, w2 = parent;
+  const int* r = parent.rhoPowers;
+  const int* t = parent.tinyPowers;
+  w1.rhoPowers[0] = r[0] + r[1], w1.tinyPowers[0] = t[0] + t[1];
+  w1.range[0] = parent.range[0] / 2, w1.range[1] = 1;
+  w2.rhoPowers[1] = r[0] + r[1], w2.tinyPowers[1] = t[0] + t[1];
+  w2.range[0] = 1, w2.range[1] = parent.range[1] / 2;
+  for (Chart* child : {&w1, &w2}) {
+    child->depth = parent.depth + 1;
+    charts.push_back(*child);
+    stack.push_back(startOf(*child, static_cast<int>(charts.size()) - 1));
   }
+}
+
+// A plane chart's corner: rho below kCorner and t (or 1 - t) too; or t
+// within kCorner / 2 of a half, where the median to the long side of a
+// flat triangle vanishes.
+bool inPlaneCorner(const Chart& c, const Box& b) {
+  if (c.kind != Chart::Kind::Plane || b.high[0].estimate() > kCorner) return false;
+  double low = b.low[1].estimate(), high = b.high[1].estimate();
+  if (high <= kCorner || (Ball(1L) - b.low[1]).estimate() <= kCorner) return true;
+  return low >= 0.5 - kCorner / 2 && high <= 0.5 + kCorner / 2;
+}
+
+bool inMonomialCorner(const Chart& c, const Box& b) {
+  return c.kind == Chart::Kind::Monomial && b.high[0].estimate() <= c.range[0] / 2 &&
+         b.high[1].estimate() <= c.range[1] / 2;
+}
+
+ShapeSearch searchShapes(const ShapeProblem& problem) {
+  ShapeSearch result;
+  ShapeProblem p = problem;  // its charts grow as corners are blown up
+  std::vector<Box> stack;
+  size_t given = p.charts.size();
+  for (size_t c = 0; c < given; ++c) {
+    stack.push_back(startOf(p.charts[c], static_cast<int>(c)));
+    if (p.charts[c].kind != Chart::Kind::Plane) continue;
+    // Each plane chart's two corners, as monomial charts in (rho, t) and
+    // (rho, 1 - t), blown up at once.
+    for (bool tinyFirst : {true, false}) {
+      Chart m = p.charts[c];
+      m.kind = Chart::Kind::Monomial;
+      if (!tinyFirst) std::swap(m.first, m.second);
+      m.range[0] = m.range[1] = 2 * kCorner;
+      p.charts.push_back(m);
+      blowUp(p.charts, static_cast<int>(p.charts.size()) - 1, stack);
+    }
+    // Where t is near a half: rho and s = |2t - 1|, either side.
+    for (int sign : {1, -1}) {
+      Chart m = p.charts[c];
+      m.kind = Chart::Kind::Monomial;
+      m.median = true;
+      m.sign = sign;
+      m.range[0] = m.range[1] = 2 * kCorner;
+      p.charts.push_back(m);
+      blowUp(p.charts, static_cast<int>(p.charts.size()) - 1, stack);
+    }
+  }
+  std::vector<bool> blown(p.charts.size(), false);
   std::vector<ShapeRoot> found;
   std::vector<std::array<Ball, 2>> proven;  // each root's box of uniqueness
   int looked = 0;
   while (!stack.empty()) {
     Box b = stack.back();
     stack.pop_back();
+    if (inPlaneCorner(p.charts[b.chart], b)) continue;
+    if (inMonomialCorner(p.charts[b.chart], b)) {
+      blown.resize(p.charts.size(), false);
+      if (p.charts[b.chart].depth >= kDeepestBlowUp) {
+        ++result.unsettledBoxes;
+      } else if (!blown[b.chart]) {
+        blown[b.chart] = true;
+        blowUp(p.charts, b.chart, stack);
+      }
+      continue;
+    }
     const Chart& c = p.charts[b.chart];
     if (!inChart(c, b) || ruledOut(p, b)) continue;
     int widest = 0;
@@ -285,8 +493,8 @@ ShapeSearch searchShapes(const ShapeProblem& p) {
         continue;
       }
     }
-    double middle = b.low[widest] + (b.high[widest] - b.low[widest]) / 2;
-    if (++looked > kBudget || !(middle > b.low[widest] && middle < b.high[widest])) {
+    Ball middle = exact::scaled2(b.low[widest] + b.high[widest], -1);
+    if (++looked > kBudget) {
       ++result.unsettledBoxes;
       continue;
     }
@@ -308,6 +516,7 @@ ShapeSearch searchShapes(const ShapeProblem& p) {
       proven[result.roots.size() - 1] = proven[i];
     }
   }
+  result.charts = p.charts;
   // Keep the proven boxes for tightening at other precisions.
   for (size_t j = 0; j < result.roots.size(); ++j) {
     result.roots[j].coordinate[0] = proven[j][0];
@@ -316,7 +525,10 @@ ShapeSearch searchShapes(const ShapeProblem& p) {
   return result;
 }
 
-void rootAngles(const ShapeProblem& p, const ShapeRoot& root, Ball (&angles)[3]) {
+void rootAngles(const ShapeProblem& problem, const ShapeSearch& search, const ShapeRoot& root,
+                Ball (&angles)[3]) {
+  ShapeProblem p = problem;
+  p.charts = search.charts;
   ShapeRoot tight = root;
   tighten(p, tight);
   anglesOf(p, tight, angles);
@@ -328,6 +540,7 @@ Ball referenceOfShape(const ShapeProblem& p, const Ball (&angles)[3]) {
     s.angle[i] = Dual(Dual(), angles[i]);
     s.rest[i] = Dual(Dual(), Ball(1L) - angles[i]);
   }
+  s.difference = s.angle[s.first] - s.angle[s.second];
   return shapeMeasure(p.reference, s).value();
 }
 

@@ -20,18 +20,36 @@ namespace anglewise::anysolve {
 using exact::Ball;
 
 struct Chart {
-  enum class Kind { Plane, Line, Isosceles } kind = Kind::Plane;
+  enum class Kind { Plane, Line, Isosceles, Monomial } kind = Kind::Plane;
   int big = 2;                ///< the angle that is 1 - rho, or the given one
   int first = 0, second = 1;  ///< rho t and rho (1 - t)
-  Ball rho;                   ///< Line: 1 - the given angle over pi
-  int dimensions() const { return kind == Kind::Plane ? 2 : 1; }
+  double degrees = 0;         ///< Line: the given angle
+  /// Line: 1 - the given angle over pi, at the working precision.
+  Ball rho() const;
+  /// Monomial: near a flat triangle with a needle's angle in it, where the
+  /// limits depend on the direction toward the corner, the corner blown up:
+  /// rho = p^rhoPowers[0] q^rhoPowers[1], the tiny angle (`first`) =
+  /// p^tinyPowers[0] q^tinyPowers[1], `second` = rho - tiny.
+  int rhoPowers[2] = {1, 0}, tinyPowers[2] = {1, 1};
+  /// Or, where a median shrinks to nothing (a flat triangle whose third
+  /// corner is the middle of its long side), the two angles are (rho +
+  /// sign m) / 2 and (rho - sign m) / 2, m the monomial above.
+  bool median = false;
+  int sign = 1;
+  double range[2] = {0.75, 1};  ///< the coordinates run from 0 to these
+  int depth = 0;                ///< blow-ups above this one
+  int dimensions() const { return kind == Kind::Plane || kind == Kind::Monomial ? 2 : 1; }
 };
 
 /// One length measure set against the reference: root(f) / root(f_ref)
-/// must equal `ratio` (root: the measure's dimension's).
+/// must equal root(value) / root(referenceValue) (root: the measure's
+/// dimension's), at whatever precision is asked.
 struct ShapeEquation {
   Measure measure;
-  Ball ratio;
+  double value;
+  Measure reference;
+  double referenceValue;
+  Ball ratio() const;
 };
 
 struct ShapeProblem {
@@ -47,6 +65,7 @@ struct ShapeRoot {
 };
 
 struct ShapeSearch {
+  std::vector<Chart> charts;  ///< the problem's, and those of blown-up corners
   std::vector<ShapeRoot> roots;
   /// Boxes neither ruled out nor proven within the search's budget.
   int unsettledBoxes = 0;
@@ -56,7 +75,8 @@ struct ShapeSearch {
 ShapeSearch searchShapes(const ShapeProblem& problem);
 
 /// The root's angles over pi (A, B, C), tightened to the working precision.
-void rootAngles(const ShapeProblem& problem, const ShapeRoot& root, Ball (&angles)[3]);
+void rootAngles(const ShapeProblem& problem, const ShapeSearch& search, const ShapeRoot& root,
+                Ball (&angles)[3]);
 
 /// The reference measure's value for a shape in the unit-diameter circle.
 Ball referenceOfShape(const ShapeProblem& problem, const Ball (&angles)[3]);

@@ -285,10 +285,9 @@ class Planner {
       fixShape();
       return;
     }
-    Ball referenceRoot = root(plan_.reference, plan_.referenceValue);
     for (const GivenMeasure& g : plan_.measures) {
       if (isAngle(g.measure) || g.measure == plan_.reference) continue;
-      p.equations.push_back({g.measure, root(g.measure, g.value) / referenceRoot});
+      p.equations.push_back({g.measure, g.value, plan_.reference, plan_.referenceValue});
     }
     if (plan_.isosceles) {
       Chart c;
@@ -301,7 +300,7 @@ class Planner {
       Chart c;
       c.kind = Chart::Kind::Line;
       setCorner(c, given);
-      c.rho = Ball(1L) - Ball(*plan_.degrees[given]) / 180L;
+      c.degrees = plan_.degrees[given]->estimate();  // a double, held exactly
       p.charts.push_back(c);
     } else {
       for (int big = 0; big < 3; ++big) {
@@ -360,11 +359,6 @@ class Planner {
     c.big = big;
     c.first = (big + 1) % 3;
     c.second = (big + 2) % 3;
-  }
-
-  static Ball root(M m, double v) {
-    Ball b(v);
-    return info(m).dimension == 2 ? sqrt(b) : b;
   }
 
   ShapePlan plan_;

@@ -60,38 +60,13 @@ double measureValue(const std::string& text) {
   return dms ? readdms(text).degrees : Val(text);
 }
 
-// The report of three measures: the sides-and-angles road where that is
-// all they are, else the search of every shape.
-std::optional<ReportInput> givenInput(const SolveRequest& request, std::string& refusal) {
-  if (request.measures.empty()) {
-    std::map<char, double> measures;
-    for (const auto& [name, text] : request.values) measures[name] = measureValue(text);
-    return measuresInput(measures, request.places, refusal);
-  }
-  std::vector<anysolve::GivenMeasure> measures;
-  for (const auto& [name, text] : request.values) {
-    measures.push_back({*anysolve::measureNamed(std::string(1, name)), measureValue(text)});
-  }
-  for (const auto& [name, text] : request.measures) {
-    measures.push_back({*anysolve::measureNamed(name), measureValue(text)});
-  }
-  anysolve::ShapePlan plan = anysolve::planShapes(measures);
-  if (plan.usage) {
-    refusal = plan.refusal;
-    return std::nullopt;
-  }
-  ReportInput input;
-  input.measures = measures;
-  input.places = request.places;
-  input.withWorking = false;
-  input.fromWindow = false;
-  return input;
-}
-
 // --given: the report of every triangle three measures make.
 int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& err) {
   std::string refusal;
-  std::optional<ReportInput> input = givenInput(request, refusal);
+  std::vector<std::pair<std::string, std::string>> named;
+  for (const auto& [name, text] : request.values) named.emplace_back(std::string(1, name), text);
+  named.insert(named.end(), request.measures.begin(), request.measures.end());
+  std::optional<ReportInput> input = givenReportInput(named, request.places, refusal);
   if (!input) {
     err << "anglewise-cli: " << refusal << '\n';
     return kExitUsage;
@@ -110,6 +85,24 @@ int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& 
 }
 
 }  // namespace
+
+std::optional<ReportInput> givenReportInput(
+    const std::vector<std::pair<std::string, std::string>>& measures, int places,
+    std::string& refusal) {
+  std::vector<anysolve::GivenMeasure> given;
+  for (const auto& [name, text] : measures) {
+    std::optional<anysolve::Measure> measure = anysolve::measureNamed(name);
+    if (!measure) {
+      refusal = name +
+                " is no measure: name sides X, Y, Z, angles A, B, C, heights hX, hY, hZ, "
+                "medians mX, mY, mZ, bisectors tA, tB, tC, area, perimeter, inradius or "
+                "circumradius.";
+      return std::nullopt;
+    }
+    given.push_back({*measure, measureValue(text)});
+  }
+  return anyMeasuresInput(given, places, refusal);
+}
 
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
   if (request.given) return runSolveGiven(request, out, err);

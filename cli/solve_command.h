@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drawing/overlays.h"
+#include "report/triangle_report.h"
 
 namespace anglewise {
 
@@ -39,5 +40,12 @@ struct SolveRequest {
 /// input/output failure when a file could not be written (each is written whole or not at
 /// all, so the file it would have replaced is kept).
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err);
+
+/// The report's input for three measures by name and text (lengths, or
+/// angles as decimal degrees or D/M/S text); nothing and `refusal` set
+/// where they cannot be asked about.
+std::optional<ReportInput> givenReportInput(
+    const std::vector<std::pair<std::string, std::string>>& measures, int places,
+    std::string& refusal);
 
 }  // namespace anglewise

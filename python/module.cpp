@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/batch_command.h"
+#include "cli/solve_command.h"
 #include "headless/headless_window.h"
 #include "python/table_text.h"
 #include "report/report_values.h"
@@ -79,15 +80,7 @@ py::object textOrNone(const std::string& text) {
   return text.empty() ? py::object(py::none()) : py::object(py::str(text));
 }
 
-py::dict report(const Inputs& inputs) {
-  WindowInputs in = inputs.check();
-  HeadlessWindow w{Strokes::Dropped};
-  TriangleReport made;
-  {
-    py::gil_scoped_release free;
-    w.solve(in);
-    made = makeReport(w.window.reportInput());
-  }
+py::dict reportDict(const TriangleReport& made) {
   py::list triangles;
   for (const ReportTriangle& t : made.triangles) {
     py::dict values;
@@ -108,7 +101,33 @@ py::dict report(const Inputs& inputs) {
   out["why"] = made.why;
   out["working"] = made.working;
   out["precision_bits"] = made.precisionBits;
+  out["settled"] = made.settled;
   return out;
+}
+
+py::dict report(const Inputs& inputs) {
+  WindowInputs in = inputs.check();
+  HeadlessWindow w{Strokes::Dropped};
+  TriangleReport made;
+  {
+    py::gil_scoped_release free;
+    w.solve(in);
+    made = makeReport(w.window.reportInput());
+  }
+  return reportDict(made);
+}
+
+// The report of three measures of any kinds, by name and text.
+py::dict solveAny(const std::vector<std::pair<std::string, std::string>>& measures, int places) {
+  std::string refusal;
+  std::optional<ReportInput> input = givenReportInput(measures, places, refusal);
+  if (!input) throw py::value_error(refusal);
+  TriangleReport made;
+  {
+    py::gil_scoped_release free;
+    made = makeReport(*input);
+  }
+  return reportDict(made);
 }
 
 // The texts of one column of a frame, as batch would read them: numbers
@@ -298,6 +317,8 @@ PYBIND11_MODULE(_anglewise, m) {
         return anglewise::report(inputs(kind, values, obtuse, notation, places));
       },
       "The Triangle Report of the values.");
+  m.def("solve_any", &anglewise::solveAny,
+        "The Triangle Report of three measures of any kinds: [(name, text)], places.");
   m.def("solve_table", &anglewise::solveTable,
         "The batch over named columns: (output names, output columns of texts).");
 }

@@ -68,4 +68,27 @@ std::optional<ReportInput> measuresInput(const std::map<char, double>& measures,
   return input;
 }
 
+std::optional<ReportInput> anyMeasuresInput(const std::vector<anysolve::GivenMeasure>& measures,
+                                            int places, std::string& refusal) {
+  std::map<char, double> sidesAndAngles;
+  for (const anysolve::GivenMeasure& g : measures) {
+    const char* name = anysolve::info(g.measure).name;
+    if (name[1] == 0) sidesAndAngles[name[0]] = g.value;
+  }
+  if (sidesAndAngles.size() == measures.size()) {
+    return measuresInput(sidesAndAngles, places, refusal);
+  }
+  anysolve::ShapePlan plan = anysolve::planShapes(measures);
+  if (plan.usage) {
+    refusal = plan.refusal;
+    return std::nullopt;
+  }
+  ReportInput input;
+  input.measures = measures;
+  input.places = places;
+  input.withWorking = false;
+  input.fromWindow = false;
+  return input;
+}
+
 }  // namespace anglewise

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "report/triangle_report.h"
 
@@ -16,5 +17,12 @@ namespace anglewise {
 /// that can make finitely many triangles.
 std::optional<ReportInput> measuresInput(const std::map<char, double>& measures, int places,
                                          std::string& refusal);
+
+/// Three measures of any kinds: the road above where they are sides and
+/// angles, else the search of every shape; nothing and `refusal` set where
+/// they cannot be asked about (two measures, a length of 0, three angles,
+/// three measures bound by one law).
+std::optional<ReportInput> anyMeasuresInput(const std::vector<anysolve::GivenMeasure>& measures,
+                                            int places, std::string& refusal);
 
 }  // namespace anglewise

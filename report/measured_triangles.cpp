@@ -83,11 +83,8 @@ MeasuredSearch searchMeasures(const std::vector<GivenMeasure>& measures) {
   MeasuredSearch found;
   found.plan = anysolve::planShapes(measures);
   if (!found.plan.refusal.empty() || found.plan.fixedShape) return found;
-  for (long bits = kSearchBits; bits <= 4 * kSearchBits; bits *= 2) {
-    exact::WorkingPrecision precision(bits);
-    found.search = anysolve::searchShapes(found.plan.problem);
-    if (found.search.unsettledBoxes == 0) break;
-  }
+  exact::WorkingPrecision precision(kSearchBits);
+  found.search = anysolve::searchShapes(found.plan.problem);
   return found;
 }
 
@@ -106,7 +103,7 @@ Solutions measuredSolutions(const MeasuredSearch& f) {
   } else {
     for (const anysolve::ShapeRoot& root : f.search.roots) {
       Ball shape[3];
-      anysolve::rootAngles(plan.problem, root, shape);
+      anysolve::rootAngles(plan.problem, f.search, root, shape);
       out.triangles.push_back(partsOf(f, shape));
     }
   }

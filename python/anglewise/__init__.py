@@ -19,7 +19,7 @@ import math
 
 from . import _anglewise
 
-__all__ = ["window_solve", "report", "solve_frame"]
+__all__ = ["window_solve", "report", "solve_any", "solve_frame"]
 
 _NAMES = ("X", "Y", "Z", "A", "B")
 
@@ -80,6 +80,22 @@ def report(kind, X=None, Y=None, Z=None, A=None, B=None, *, obtuse=False, notati
     "precision_bits" (the precision that settled every value).
     """
     return _anglewise.report(*_inputs(kind, (X, Y, Z, A, B), obtuse, notation, places))
+
+
+def solve_any(places=14, **measures):
+    """Every triangle that three measures of any kinds make, their count proven.
+
+    The measures are given by name: sides X, Y, Z; angles A, B, C (decimal
+    degrees, or D/M/S text such as "30d 15m"); heights hX, hY, hZ; medians
+    mX, mY, mZ; bisectors tA, tB, tC; area, perimeter, inradius,
+    circumradius. For example solve_any(area=24, perimeter=24, C=90).
+
+    Returns report()'s dict ("shown", "consistent" and "note" say nothing
+    here): "triangles" holds every solution, "why" how the count is proven.
+    Raises ValueError where the measures cannot be asked about.
+    """
+    return _anglewise.solve_any([(name, _text(value)) for name, value in measures.items()],
+                                int(places))
 
 
 def solve_frame(frame, *, report=False, jobs=None):

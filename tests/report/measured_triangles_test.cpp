@@ -1,0 +1,163 @@
+// Triangles from three measures of any kinds: known answers with their
+// exact digits and proven counts, the facts decided before any search,
+// and the one sentence for what cannot be solved.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "anysolve/three_measures.h"
+#include "report/given_measures.h"
+
+namespace anglewise {
+namespace {
+
+using anysolve::GivenMeasure;
+using anysolve::Measure;
+
+std::vector<GivenMeasure> named(const std::vector<std::pair<const char*, double>>& list) {
+  std::vector<GivenMeasure> out;
+  for (const auto& [name, value] : list) out.push_back({*anysolve::measureNamed(name), value});
+  return out;
+}
+
+struct Case {
+  const char* name;
+  std::vector<std::pair<const char*, double>> measures;
+  std::vector<std::vector<std::string>> triangles;  // X, Y, Z, A, B, C texts
+  std::vector<std::string> types;                   // by sides, by angles
+  std::string why;
+};
+
+std::vector<std::string> texts(const ReportTriangle& t) {
+  return {t.X.text, t.Y.text, t.Z.text, t.A.degrees.text, t.B.degrees.text, t.C.degrees.text};
+}
+
+class MeasuredTrianglesTest : public testing::TestWithParam<Case> {};
+
+TEST_P(MeasuredTrianglesTest, EveryTriangleWithItsDigits) {
+  const Case& c = GetParam();
+  std::string refusal;
+  std::optional<ReportInput> input = anyMeasuresInput(named(c.measures), 8, refusal);
+  ASSERT_TRUE(input) << refusal;
+  TriangleReport r = makeReport(*input);
+  EXPECT_EQ(r.why, c.why);
+  ASSERT_EQ(r.triangles.size(), c.triangles.size());
+  for (size_t i = 0; i < r.triangles.size(); ++i) {
+    EXPECT_EQ(texts(r.triangles[i]), c.triangles[i]) << "triangle " << i;
+    EXPECT_EQ(r.triangles[i].bySides + " " + r.triangles[i].byAngles, c.types[i]);
+  }
+  EXPECT_TRUE(r.settled);
+}
+
+const char kProven[] =
+    ": each shape is proven the only one in its box (Krawczyk's test), and every other shape is "
+    "ruled out";
+const char kProvenOne[] =
+    ": its shape is proven the only one in a box (Krawczyk's test), and every other shape is "
+    "ruled out";
+
+INSTANTIATE_TEST_SUITE_P(
+    Known, MeasuredTrianglesTest,
+    testing::Values(
+        // Area 24 and perimeter 24 with a right angle: the 6-8-10 triangle
+        // both ways round.
+        Case{"AreaPerimeterRight",
+             {{"area", 24}, {"perimeter", 24}, {"C", 90}},
+             {{"8", "6", "10", "36.86989765", "53.13010235", "90"},
+              {"6", "8", "10", "53.13010235", "36.86989765", "90"}},
+             {"scalene right", "scalene right"},
+             std::string("area, perimeter and C fix two triangles") + kProven},
+        // Medians 3, 4, 5: sides 2/3 sqrt(73), 2/3 sqrt(52), 10/3.
+        Case{
+            "Medians",
+            {{"mX", 3}, {"mY", 4}, {"mZ", 5}},
+            {{"5.6960025", "4.8074017", "3.33333333", "57.42594287", "86.82016988", "35.75388725"}},
+            {"scalene acute"},
+            std::string("mX, mY and mZ fix one triangle") + kProvenOne},
+        Case{"Heights",
+             {{"hX", 3}, {"hY", 4}, {"hZ", 5}},
+             {{"6.69152206", "5.01864154", "4.01491324", "48.3496322", "94.93992113",
+               "36.71044667"}},
+             {"scalene obtuse"},
+             std::string("hX, hY and hZ fix one triangle") + kProvenOne},
+        // A height as long as a side meeting it: that corner is right.
+        Case{"HeightAlongASide",
+             {{"hX", 4}, {"Y", 4}, {"Z", 5}},
+             {{"3", "4", "5", "53.13010235", "36.86989765", "90"}},
+             {"scalene right"},
+             "hX = Y makes C a right angle; C, Y and Z fix one triangle" + std::string(kProvenOne)},
+        // A bisector as long as the median from its corner: isosceles.
+        Case{"BisectorIsMedian",
+             {{"Z", 6}, {"mZ", 4}, {"tC", 4}},
+             {{"5", "5", "6", "53.13010235", "53.13010235", "73.73979529"}},
+             {"isosceles acute"},
+             "tC = mZ makes X = Y; Z and tC fix one triangle" + std::string(kProvenOne)},
+        // Checked against mpmath's findroot on Heron's formula.
+        Case{"TwoRadii",
+             {{"X", 4}, {"inradius", 1}, {"circumradius", 2.6}},
+             {{"4", "3.07111081", "5.19021396", "36.19947209", "50.28486277", "93.51566514"},
+              {"4", "5.19021396", "3.07111081", "93.51566514", "50.28486277", "36.19947209"}},
+             {"scalene obtuse", "scalene obtuse"},
+             std::string("X, inradius and circumradius fix two triangles") + kProven},
+        Case{"TwoAnglesAndAMedian",
+             {{"A", 30}, {"B", 60}, {"mZ", 5}},
+             {{"8.66025404", "5", "10", "30", "60", "90"}},
+             {"scalene right"},
+             "A, B and mZ fix one triangle: the angles fix the shape and mZ its size"},
+        Case{"NoShape",
+             {{"area", 10}, {"perimeter", 12}, {"circumradius", 3}},
+             {},
+             {},
+             "no shape meets area, perimeter and circumradius: every shape is ruled out"},
+        Case{"HeightTooLong",
+             {{"hZ", 5}, {"X", 4}, {"mZ", 6}},
+             {},
+             {},
+             "the height to Z cannot exceed the sides that meet at its corner, X and Y"},
+        Case{"MedianShorterThanBisector",
+             {{"mZ", 2}, {"tC", 3}, {"Z", 1}},
+             {},
+             {},
+             "the bisector of C cannot be longer than the median to Z, which it equals only "
+             "where X = Y"}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+struct Refused {
+  const char* name;
+  std::vector<std::pair<const char*, double>> measures;
+  std::string sentence;
+};
+
+class RefusedMeasuresTest : public testing::TestWithParam<Refused> {};
+
+TEST_P(RefusedMeasuresTest, OneSentence) {
+  std::string refusal;
+  EXPECT_FALSE(anyMeasuresInput(named(GetParam().measures), 8, refusal));
+  EXPECT_EQ(refusal, GetParam().sentence);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, RefusedMeasuresTest,
+    testing::Values(
+        Refused{"Two", {{"hX", 3}, {"mX", 4}}, "give three measures, not 2."},
+        Refused{"ThreeAngles",
+                {{"A", 30}, {"B", 60}, {"C", 90}},
+                "Three angles fix the shape but not the size: give one length."},
+        Refused{
+            "ZeroArea", {{"area", 0}, {"X", 3}, {"Y", 4}}, "area must be an area greater than 0."},
+        Refused{"StraightAngle",
+                {{"A", 180}, {"hX", 3}, {"Y", 4}},
+                "A must be less than 180 degrees: a triangle's angles add up to 180."},
+        Refused{"HeightSideAngle",
+                {{"hZ", 3}, {"X", 6}, {"A", 30}},
+                "hZ, X and A are bound by hZ = X sin A, so they fix no triangle or infinitely "
+                "many: give another measure."},
+        Refused{"OneLengthFromACorner",
+                {{"hZ", 3}, {"tC", 3}, {"mZ", 3}},
+                "hZ, tC and mZ are one length in every triangle with X = Y, so these fix no "
+                "size: give another measure."}),
+    [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace anglewise
