@@ -58,6 +58,9 @@ void addSolveOptions(Parsed& p, SolveRequest& request) {
                  "hZ, medians mX, mY, mZ, bisectors tA, tB, tC, area, perimeter, inradius, "
                  "circumradius; the Triangle Report of every triangle they make, their count "
                  "proven");
+  solve.add_option("--points", request.points,
+                   "solve the triangle with these three corners A, B, C, as x,y or x,y,z "
+                   "separated by blanks (\"0,0 4,0 1,3\"): its Triangle Report");
   solve.add_flag("--obtuse", request.obtuse,
                  "with two sides and an angle opposite one of them, choose the triangle whose "
                  "other opposite angle is greater than 90 degrees");
@@ -165,6 +168,13 @@ std::string checkSolve(Parsed& p, SolveRequest& request) {
     request.overlays = drawing::parseOverlays(*p.overlays, &why);
     if (!request.overlays) return "--overlays: " + why + ".";
   }
+  if (!request.points.empty()) {
+    if (request.given || p.right || request.oblique || !p.assignments.empty()) {
+      return "--points gives the triangle by its corners alone: leave out --given, --right, "
+             "--oblique and the NAME=VALUE values.";
+    }
+    request.given = true;  // the report's road, as for --given
+  }
   if (request.given) {
     if (p.right || request.oblique) {
       return "--given solves from any three measures, whatever the kind: leave out --right and "
@@ -178,6 +188,7 @@ std::string checkSolve(Parsed& p, SolveRequest& request) {
   } else if (!p.right && !request.oblique) {
     return "choose the kind of triangle with --right or --oblique.";
   }
+  if (!request.points.empty()) return "";
   if (p.assignments.empty()) return "give the known values as NAME=VALUE, such as X=3 Y=4.";
   return readAssignments(p.assignments, request);
 }

@@ -1,8 +1,12 @@
 #include "cli/solve_command.h"
 
 #include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "anysolve/three_measures.h"
 #include "cli/exit_status.h"
@@ -60,13 +64,28 @@ double measureValue(const std::string& text) {
   return dms ? readdms(text).degrees : Val(text);
 }
 
-// --given: the report of every triangle three measures make.
-int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& err) {
-  std::string refusal;
+// --given or --points: the report's input.
+std::optional<ReportInput> requestInput(const SolveRequest& request, std::string& refusal) {
+  if (!request.points.empty()) {
+    std::optional<CornerPoints> corners = readCornerPoints(request.points, refusal);
+    if (!corners) return std::nullopt;
+    ReportInput input;
+    input.corners = corners;
+    input.places = request.places;
+    input.withWorking = false;
+    input.fromWindow = false;
+    return input;
+  }
   std::vector<std::pair<std::string, std::string>> named;
   for (const auto& [name, text] : request.values) named.emplace_back(std::string(1, name), text);
   named.insert(named.end(), request.measures.begin(), request.measures.end());
-  std::optional<ReportInput> input = givenReportInput(named, request.places, refusal);
+  return givenReportInput(named, request.places, refusal);
+}
+
+// --given: the report of every triangle three measures make.
+int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+  std::string refusal;
+  std::optional<ReportInput> input = requestInput(request, refusal);
   if (!input) {
     err << "anglewise-cli: " << refusal << '\n';
     return kExitUsage;
@@ -85,6 +104,38 @@ int runSolveGiven(const SolveRequest& request, std::ostream& out, std::ostream& 
 }
 
 }  // namespace
+
+std::optional<CornerPoints> readCornerPoints(const std::string& text, std::string& problem) {
+  problem =
+      "--points takes three corners as x,y or x,y,z separated by blanks, such as "
+      "\"0,0 4,0 1,3\", not \"" +
+      text + "\".";
+  std::istringstream words(text);
+  std::vector<std::string> corners{std::istream_iterator<std::string>(words), {}};
+  if (corners.size() != 3) return std::nullopt;
+  CornerPoints out{};
+  size_t dimensions = 0;
+  for (size_t i = 0; i < 3; ++i) {
+    std::vector<double> coordinates;
+    size_t start = 0;
+    for (;;) {
+      size_t comma = corners[i].find(',', start);
+      std::string cell = corners[i].substr(start, comma - start);
+      char* end = nullptr;
+      double v = std::strtod(cell.c_str(), &end);
+      if (cell.empty() || *end != 0 || !std::isfinite(v)) return std::nullopt;
+      coordinates.push_back(v);
+      if (comma == std::string::npos) break;
+      start = comma + 1;
+    }
+    if (coordinates.size() < 2 || coordinates.size() > 3) return std::nullopt;
+    if (i > 0 && coordinates.size() != dimensions) return std::nullopt;
+    dimensions = coordinates.size();
+    for (size_t k = 0; k < coordinates.size(); ++k) out[i][k] = coordinates[k];
+  }
+  problem.clear();
+  return out;
+}
 
 std::optional<ReportInput> givenReportInput(
     const std::vector<std::pair<std::string, std::string>>& measures, int places,

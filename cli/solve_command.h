@@ -32,6 +32,8 @@ struct SolveRequest {
   bool given = false;
   /// With `given`: the measures of other kinds (hX, mY, area...) by name.
   std::vector<std::pair<std::string, std::string>> measures;
+  /// --points: the three corners as text ("0,0 4,0 1,3").
+  std::string points;
 };
 
 /// Solves as the window would; results to `out` as on the printed page (or
@@ -40,6 +42,10 @@ struct SolveRequest {
 /// input/output failure when a file could not be written (each is written whole or not at
 /// all, so the file it would have replaced is kept).
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err);
+
+/// The three corners of --points text: "x,y" or "x,y,z" each, separated by
+/// blanks; nothing and `problem` set where the text is not that.
+std::optional<CornerPoints> readCornerPoints(const std::string& text, std::string& problem);
 
 /// The report's input for three measures by name and text (lengths, or
 /// angles as decimal degrees or D/M/S text); nothing and `refusal` set

@@ -108,7 +108,7 @@ Solutions measuredSolutions(const MeasuredSearch& f) {
     }
   }
   for (TriangleParts& t : out.triangles) {
-    if (plan.isosceles) t.equalAt = plan.apex;
+    if (plan.isosceles) t.equalCorners = 1u << plan.apex;
   }
   size_t n = out.triangles.size();
   std::string names = namesOf(plan.measures);

@@ -35,9 +35,9 @@ bool sameSide(const Ball& p, const Ball& q, const Ball& facingP, const Ball& fac
 
 std::string bySides(const TriangleParts& t, Decider& decide) {
   // The sides meeting at C are X and Y, at A X and Z, at B Y and Z.
-  int equalPairs = (t.equalAt == 2 || sameSide(t.X, t.Y, t.B, t.A, decide)) +
-                   (t.equalAt == 1 || sameSide(t.Y, t.Z, t.A, t.C, decide)) +
-                   (t.equalAt == 0 || sameSide(t.X, t.Z, t.B, t.C, decide));
+  int equalPairs = ((t.equalCorners & 4) || sameSide(t.X, t.Y, t.B, t.A, decide)) +
+                   ((t.equalCorners & 2) || sameSide(t.Y, t.Z, t.A, t.C, decide)) +
+                   ((t.equalCorners & 1) || sameSide(t.X, t.Z, t.B, t.C, decide));
   return equalPairs == 3 ? "equilateral" : equalPairs > 0 ? "isosceles" : "scalene";
 }
 
@@ -217,7 +217,9 @@ void relabelBack(Solutions& solutions, ReportInput::Relabel relabel) {
 }
 
 TriangleReport attempt(const ReportInput& input, const MeasuredSearch* measured, Decider& decide) {
-  Solutions solutions = measured ? measuredSolutions(*measured) : solveTrue(input.given, decide);
+  Solutions solutions = measured        ? measuredSolutions(*measured)
+                        : input.corners ? cornerSolutions(*input.corners)
+                                        : solveTrue(input.given, decide);
   relabelBack(solutions, input.relabel);
   TriangleReport report;
   report.why = solutions.why;
@@ -237,8 +239,9 @@ TriangleReport makeReport(const ReportInput& input) {
   TriangleReport report;
   std::optional<MeasuredSearch> measured;
   if (!input.measures.empty()) measured = searchMeasures(input.measures);
-  long bits = measured ? kMeasuredBits : startingPrecision(input.given);
-  long most = measured ? kMostMeasuredBits : kMostBits;
+  bool searched = measured || input.corners;
+  long bits = searched ? kMeasuredBits : startingPrecision(input.given);
+  long most = searched ? kMostMeasuredBits : kMostBits;
   for (;; bits *= 2) {
     exact::WorkingPrecision precision(bits);
     Decider decide;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "anysolve/three_measures.h"
+#include "report/corner_points.h"
 #include "report/true_triangle.h"
 
 namespace anglewise {
@@ -74,6 +75,8 @@ struct ReportInput {
   /// Three measures of any kinds (heights, medians, area...): when given,
   /// the triangles are theirs and `given` is not read.
   std::vector<anysolve::GivenMeasure> measures;
+  /// Or the three corners, A, B and C.
+  std::optional<CornerPoints> corners;
 };
 
 struct TriangleReport {

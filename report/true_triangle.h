@@ -59,9 +59,10 @@ struct GivenValues {
 /// faces C); s the semiperimeter and dX = s - X, dY, dZ; the area.
 struct TriangleParts {
   exact::Ball X, Y, Z, A, B, C, s, dX, dY, dZ, area;
-  /// A corner (0 at A, 1 at B, 2 at C) whose two sides are known to be
-  /// equal though their enclosures are not exact; -1 for none.
-  int equalAt = -1;
+  /// Corners whose two sides are known to be equal though their
+  /// enclosures are not exact: bit 0 at A (X = Z), 1 at B (Y = Z), 2 at C
+  /// (X = Y).
+  unsigned equalCorners = 0;
 };
 
 /// Every triangle the given values describe, and why there are so many.

@@ -88,5 +88,69 @@ TEST(SolveGivenTest, NoTriangleSaysWhyAndExitsOne) {
   EXPECT_EQ(err.str(), "No triangle: A and C together must be less than 180 degrees.\n");
 }
 
+// Measures of other kinds by name, mixed with sides and angles.
+TEST(SolveGivenTest, HeightsMediansAreaAndTheRest) {
+  SolveRequest request;
+  request.given = true;
+  request.json = true;
+  request.values = {{'C', "90"}};
+  request.measures = {{"area", "24"}, {"perimeter", "24"}};
+  std::ostringstream out, err;
+  EXPECT_EQ(runSolve(request, out, err), 0);
+  nlohmann::json report = nlohmann::json::parse(out.str());
+  ASSERT_EQ(report["triangles"].size(), 2u);
+  EXPECT_EQ(report["triangles"][0]["X"], 8);
+  EXPECT_EQ(report["triangles"][1]["X"], 6);
+  EXPECT_EQ(report["triangles"][0]["Z"], 10);
+  EXPECT_EQ(err.str(), "");
+}
+
+struct PointsCase {
+  const char* points;
+  int status;
+  std::string err;
+};
+
+class SolvePointsTest : public testing::TestWithParam<PointsCase> {};
+
+TEST_P(SolvePointsTest, CornersToTheReport) {
+  SolveRequest request;
+  request.given = true;
+  request.json = true;
+  request.points = GetParam().points;
+  std::ostringstream out, err;
+  EXPECT_EQ(runSolve(request, out, err), GetParam().status);
+  EXPECT_EQ(err.str(), GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corners, SolvePointsTest,
+    testing::Values(
+        PointsCase{"0,0 4,0 4,3", 0, ""}, PointsCase{"1,0,0 0,1,0 0,0,1", 0, ""},
+        PointsCase{"0,0 1,1 2,2", 1, "No triangle: the three corners lie on one line.\n"},
+        PointsCase{"0,0 0,0 1,3", 1, "No triangle: two of the corners are the same point.\n"},
+        PointsCase{"0,0 4,0", 2,
+                   "anglewise-cli: --points takes three corners as x,y or x,y,z "
+                   "separated by blanks, such as \"0,0 4,0 1,3\", not \"0,0 4,0\".\n"},
+        PointsCase{"0,0 4,0,1 1,3", 2,
+                   "anglewise-cli: --points takes three corners as x,y or x,y,z "
+                   "separated by blanks, such as \"0,0 4,0 1,3\", not \"0,0 "
+                   "4,0,1 1,3\".\n"}));
+
+// A right angle and equal sides from the corners are decided exactly.
+TEST(SolvePointsTest, ExactRightAngleAndEqualSides) {
+  SolveRequest request;
+  request.given = true;
+  request.json = true;
+  request.points = "0,0 2,0 1,1";
+  std::ostringstream out, err;
+  EXPECT_EQ(runSolve(request, out, err), 0);
+  nlohmann::json t = nlohmann::json::parse(out.str())["triangles"][0];
+  EXPECT_EQ(t["C"], 90);
+  EXPECT_EQ(t["A"], 45);
+  EXPECT_EQ(t["type"]["sides"], "isosceles");
+  EXPECT_EQ(t["type"]["angles"], "right");
+}
+
 }  // namespace
 }  // namespace anglewise
