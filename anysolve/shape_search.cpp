@@ -22,10 +22,6 @@ Ball Chart::rho() const {
 
 namespace {
 
-// Boxes looked at before the search gives up on the rest; ordinary inputs
-// need a few hundred.
-constexpr int kBudget = 40000;
-
 long bits() {
   return exact::WorkingPrecision::bits();
 }
@@ -494,7 +490,7 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
       }
     }
     Ball middle = exact::scaled2(b.low[widest] + b.high[widest], -1);
-    if (++looked > kBudget) {
+    if (++looked > p.budget) {
       ++result.unsettledBoxes;
       continue;
     }

@@ -56,6 +56,9 @@ struct ShapeProblem {
   std::vector<Chart> charts;
   Measure reference = Measure::Circumradius;
   std::vector<ShapeEquation> equations;  ///< one a chart dimension
+  /// Boxes looked at before the search gives up on the rest (ordinary
+  /// inputs need a few hundred).
+  int budget = 40000;
 };
 
 /// A proven root: the box (chart coordinates) that holds it and no other.

@@ -73,10 +73,4 @@ void TableReader::feed(std::string_view csv) {
   }
 }
 
-Table tableOf(std::string_view csv) {
-  TableReader reader;
-  reader.feed(csv);
-  return std::move(reader.table());
-}
-
 }  // namespace anglewise

@@ -45,7 +45,4 @@ class TableReader {
   size_t column_ = 0;
 };
 
-/// All of batch's CSV output at once.
-Table tableOf(std::string_view csv);
-
 }  // namespace anglewise
