@@ -28,19 +28,13 @@ Ball angleBetween(const Ball& pp, const Ball& qq, const Ball& ff, const Ball& S)
 
 }  // namespace
 
-Solutions cornerSolutions(const CornerPoints& c) {
-  const auto& [A, B, C] = c;
-  Ball XX = squaredDistance(A, C), YY = squaredDistance(B, C), ZZ = squaredDistance(A, B);
-  Solutions out;
-  if (XX.zero() || YY.zero() || ZZ.zero()) {
-    out.why = "two of the corners are the same point";
-    return out;
-  }
+std::optional<TriangleParts> partsFromSquares(const Ball& XX, const Ball& YY, const Ball& ZZ,
+                                              std::string& why) {
   // 16 area^2 = 4 X^2 Z^2 - (X^2 + Z^2 - Y^2)^2, exact: zero on one line.
   Ball S = XX * ZZ * 4L - sqr(XX + ZZ - YY);
   if (!S.positive()) {
-    out.why = "the three corners lie on one line";
-    return out;
+    why = "the three corners lie on one line";
+    return std::nullopt;
   }
   TriangleParts t;
   t.X = sqrt(XX), t.Y = sqrt(YY), t.Z = sqrt(ZZ);
@@ -50,11 +44,24 @@ Solutions cornerSolutions(const CornerPoints& c) {
   t.s = exact::scaled2(t.X + t.Y + t.Z, -1);
   t.dX = t.s - t.X, t.dY = t.s - t.Y, t.dZ = t.s - t.Z;
   t.area = exact::scaled2(sqrt(S), -2);
-  // Equal squared distances are equal sides, exactly.
+  // Equal squares are equal sides, exactly.
   t.equalCorners = (exact::certainlyEqual(XX, ZZ) ? 1u : 0u) |
                    (exact::certainlyEqual(YY, ZZ) ? 2u : 0u) |
                    (exact::certainlyEqual(XX, YY) ? 4u : 0u);
-  out.triangles.push_back(t);
+  return t;
+}
+
+Solutions cornerSolutions(const CornerPoints& c) {
+  const auto& [A, B, C] = c;
+  Ball XX = squaredDistance(A, C), YY = squaredDistance(B, C), ZZ = squaredDistance(A, B);
+  Solutions out;
+  if (XX.zero() || YY.zero() || ZZ.zero()) {
+    out.why = "two of the corners are the same point";
+    return out;
+  }
+  std::optional<TriangleParts> t = partsFromSquares(XX, YY, ZZ, out.why);
+  if (!t) return out;
+  out.triangles.push_back(*t);
   out.why = "three corners fix one triangle";
   return out;
 }

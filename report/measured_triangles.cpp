@@ -1,6 +1,7 @@
 #include "report/measured_triangles.h"
 
 #include "exact/degrees.h"
+#include "report/corner_points.h"
 
 namespace anglewise {
 namespace {
@@ -56,13 +57,32 @@ TriangleParts partsOf(const MeasuredSearch& f, const Ball (&shape)[3]) {
   // Side X faces B, Y faces A, Z faces C; a side given is kept exact.
   const std::pair<Ball*, int> sides[] = {{&t.X, 1}, {&t.Y, 0}, {&t.Z, 2}};
   const Measure names[] = {Measure::X, Measure::Y, Measure::Z};
+  int sidesGiven = 0;
   for (int i = 0; i < 3; ++i) {
     std::optional<double> given = givenValue(f, names[i]);
     *sides[i].first = given ? Ball(*given) : scale * sine[sides[i].second];
+    sidesGiven += given.has_value();
   }
   std::optional<double> perimeter = givenValue(f, Measure::Perimeter);
+  if (perimeter && sidesGiven == 2) {
+    // The third side is the perimeter less the other two, exactly: its
+    // digits may sit on a tie that only the exact value decides.
+    for (int i = 0; i < 3; ++i) {
+      if (!givenValue(f, names[i])) {
+        *sides[i].first = Ball(*perimeter) - *sides[(i + 1) % 3].first - *sides[(i + 2) % 3].first;
+      }
+    }
+  }
   t.s = perimeter ? exact::scaled2(Ball(*perimeter), -1) : exact::scaled2(t.X + t.Y + t.Z, -1);
   t.dX = t.s - t.X, t.dY = t.s - t.Y, t.dZ = t.s - t.Z;
+  if (t.X.exact() && t.Y.exact() && t.Z.exact()) {
+    // Sides known exactly: the angles from them, right angles and equal
+    // sides decided exactly.
+    std::string why;
+    if (std::optional<TriangleParts> exact = partsFromSquares(sqr(t.X), sqr(t.Y), sqr(t.Z), why)) {
+      return *exact;
+    }
+  }
   std::optional<double> area = givenValue(f, Measure::Area);
   t.area = area ? Ball(*area) : exact::scaled2(t.X * t.Z * sine[0], -1);
   return t;

@@ -100,6 +100,13 @@ INSTANTIATE_TEST_SUITE_P(
               {"4", "5.19021396", "3.07111081", "93.51566514", "50.28486277", "36.19947209"}},
              {"scalene obtuse", "scalene obtuse"},
              std::string("X, inradius and circumradius fix two triangles") + kProven},
+        // Two sides and the perimeter give the third exactly: its right
+        // angle is decided exactly too.
+        Case{"TwoSidesAndThePerimeter",
+             {{"X", 3}, {"Y", 4}, {"perimeter", 12}},
+             {{"3", "4", "5", "53.13010235", "36.86989765", "90"}},
+             {"scalene right"},
+             std::string("X, Y and perimeter fix one triangle") + kProvenOne},
         Case{"TwoAnglesAndAMedian",
              {{"A", 30}, {"B", 60}, {"mZ", 5}},
              {{"8.66025404", "5", "10", "30", "60", "90"}},
