@@ -79,8 +79,9 @@ TriangleParts partsOf(const MeasuredSearch& f, const Ball (&shape)[3]) {
     // Sides known exactly: the angles from them, right angles and equal
     // sides decided exactly.
     std::string why;
-    if (std::optional<TriangleParts> exact = partsFromSquares(sqr(t.X), sqr(t.Y), sqr(t.Z), why)) {
-      return *exact;
+    if (std::optional<TriangleParts> exactParts =
+            partsFromSquares(sqr(t.X), sqr(t.Y), sqr(t.Z), why)) {
+      return *exactParts;
     }
   }
   std::optional<double> area = givenValue(f, Measure::Area);
