@@ -3,6 +3,7 @@
 // heights, medians, angle bisectors, area, perimeter, inradius and
 // circumradius, each with the name the command line, CSV columns and JSON
 // keys use. Side X faces angle B, Y faces A and Z faces C.
+#include <cstddef>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,8 @@ enum class Measure {
   Inradius,
   Circumradius,
 };
+
+inline constexpr size_t kMeasureCount = static_cast<size_t>(Measure::Circumradius) + 1;
 
 struct MeasureInfo {
   Measure measure;

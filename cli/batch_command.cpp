@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "cli/any_rows.h"
 #include "cli/csv_reader.h"
 #include "cli/exit_status.h"
 #include "cli/row_writer.h"
@@ -243,16 +244,24 @@ struct PendingRow {
   bool oblique = false, obtuse = false, dms = false;
   int places = 12;
   std::array<std::string, 5> values;
+  std::optional<AnyRow> any;  ///< a row of any three measures
 
   void take(const RowRequest& row) {
     id.assign(row.id);
     failed = false;
+    any.reset();
     oblique = row.oblique, obtuse = row.obtuse, dms = row.dms, places = row.places;
     for (size_t i = 0; i < values.size(); ++i) values[i].assign(row.values[i]);
+  }
+  void take(AnyRow row) {
+    id = row.id;
+    failed = false;
+    any = std::move(row);
   }
   void fail(std::string_view rowId, std::string reason) {
     id.assign(rowId);
     failed = true;
+    any.reset();
     error = std::move(reason);
   }
   RowRequest request() const {
@@ -266,15 +275,22 @@ struct PendingRow {
 
 // One thread's window and output: it answers a slice of each round.
 struct RowSolver {
-  RowSolver(const BatchOptions& options, bool header) : writer(options.jsonl, header) {
+  RowSolver(const BatchOptions& options, bool header)
+      : writer(options.jsonl, header), jsonl(options.jsonl) {
     window.window.boxesRead = false;  // a row outputs captions and messages only
   }
 
-  void answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames) {
+  void answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames,
+              bool any) {
     writer.begin();
-    if (row.failed) {
+    if (row.failed && any) {
+      writeAnyErrorRow(writer, row.id, row.error, jsonl);
+      unsolved = true;
+    } else if (row.failed) {
       writeErrorRow(writer, row.id, row.error, report, resultNames);
       unsolved = true;
+    } else if (row.any) {
+      unsolved = !writeAnyRow(writer, *row.any, jsonl) || unsolved;
     } else {
       // Each row starts from the fresh window, as the user would play it.
       RowRequest request = row.request();
@@ -288,6 +304,7 @@ struct RowSolver {
 
   HeadlessWindow window{Strokes::Dropped};
   RowWriter writer;
+  bool jsonl;
   bool unsolved = false;  ///< a row of this solver was refused or had an error
 };
 
@@ -414,6 +431,7 @@ class BatchRun : public CsvRowSink {
                       " bytes: the columns are " + kColumnList,
                   kExitUsage);
     }
+    if (options_.any || namesAnyMeasures(names)) return readAnyColumns(names);
     size_t named = names.size();  // empty cells at the end name nothing
     while (named > 0 && names[named - 1].empty()) --named;
     std::vector<std::string> twice;
@@ -436,6 +454,14 @@ class BatchRun : public CsvRowSink {
     columns_.resize(names.size(), Column::Unnamed);
     keep_ = columns_.size() + 1;
     checkHeader(twice);
+  }
+
+  void readAnyColumns(std::span<const std::string> names) {
+    any_ = true;
+    if (std::optional<std::string> problem = readAnyHeader(names, anyColumns_)) {
+      return fail(*problem + " (in " + where_ + ")", kExitUsage);
+    }
+    keep_ = anyColumns_.size() + 1;
   }
 
   // A column named twice and a header without kind are one usage error
@@ -463,6 +489,22 @@ class BatchRun : public CsvRowSink {
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
     PendingRow& row = pending_[pendingCount_++];
+    if (any_) {
+      AnyRow read;
+      read.id = rowNumber_;
+      std::optional<std::string> error = readAnyRow(anyColumns_, cells_.view(), cells_.count, read);
+      if (!error && cells_.overlong) {
+        error = "a cell is longer than " + std::to_string(kBatchCellBound) +
+                " bytes, the most a cell may hold";
+      }
+      if (error) {
+        row.fail(read.id, std::move(*error));
+      } else {
+        row.take(std::move(read));
+      }
+      if (pendingCount_ == pending_.size()) answerPending();
+      return;
+    }
     if (std::optional<std::string> error = readRow(columns_, named_, cells_, request)) {
       row.fail(request.id, std::move(*error));
     } else {
@@ -478,8 +520,15 @@ class BatchRun : public CsvRowSink {
     RowRequest request;
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
-    readId(columns_, cells_, request);
-    pending_[pendingCount_++].fail(request.id, reason);
+    if (any_) {
+      AnyRow read;
+      read.id = rowNumber_;
+      readAnyRow(anyColumns_, cells_.view(), 0, read);
+      pending_[pendingCount_++].fail(read.id, reason);
+    } else {
+      readId(columns_, cells_, request);
+      pending_[pendingCount_++].fail(request.id, reason);
+    }
     if (pendingCount_ == pending_.size()) answerPending();
   }
 
@@ -493,7 +542,7 @@ class BatchRun : public CsvRowSink {
       size_t index = static_cast<size_t>(part);
       RowSolver& solver = *solvers_[index];
       for (size_t i = count * index / parts; i < count * (index + 1) / parts; ++i) {
-        solver.answer(pending_[i], options_.report, resultNames_);
+        solver.answer(pending_[i], options_.report, resultNames_, any_);
       }
     };
     if (pool_ && count >= parts) {
@@ -502,7 +551,7 @@ class BatchRun : public CsvRowSink {
       // A short round (the end of the input) on the first solver alone, so
       // the first row of all is always its, header and all.
       for (size_t i = 0; i < count; ++i) {
-        solvers_.front()->answer(pending_[i], options_.report, resultNames_);
+        solvers_.front()->answer(pending_[i], options_.report, resultNames_, any_);
       }
     }
     writeBlock();
@@ -540,6 +589,8 @@ class BatchRun : public CsvRowSink {
   BatchOptions options_;
   std::vector<std::string> resultNames_;
   std::vector<Column> columns_;
+  bool any_ = false;  // rows of any three measures
+  std::vector<AnyColumn> anyColumns_;
   size_t named_ = 0;        // the header's columns but its empty trailing cells
   size_t keep_ = SIZE_MAX;  // cells a row keeps: all of the header's
   RowCells cells_;

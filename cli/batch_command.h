@@ -29,6 +29,9 @@ struct BatchOptions {
   long progressEvery = 100000;  ///< rows between progress reports
   int jobs = 0;                 ///< threads that solve rows; 0 for every core
   bool header = true;           ///< a header row of names before the rows (CSV)
+  /// Rows of any three measures (see any_rows.h), also chosen by a header
+  /// that names measures beyond the window's and no kind.
+  bool any = false;
   /// The names of the input's columns, where its rows have no header row.
   std::vector<std::string> columns;
 };

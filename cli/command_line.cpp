@@ -122,7 +122,7 @@ std::string extrasSentence(const Parsed& p) {
   }
   if (p.batch->parsed()) {
     return "batch takes one CSV file and the options --format, --report, --columns, "
-           "--no-header and --jobs, so " +
+           "--no-header, --jobs and --any, so " +
            inQuotes(p.batch->remaining().front()) + " is one too many.";
   }
   return "there is no command " + inQuotes(p.app.remaining().front()) +
@@ -253,6 +253,9 @@ std::optional<Invocation> parseCommandLine(int argc, const char* const* argv, st
   p.batch->add_option("--columns", p.columns,
                       "the input's columns, comma-separated, for rows without a header row");
   p.batch->add_flag("--no-header", p.noHeader, "write no header row (CSV)");
+  p.batch->add_flag("--any", invocation.batch.any,
+                    "rows of any three measures (columns id, places, X ... circumradius); "
+                    "a header naming measures beyond X, Y, Z, A, B chooses it too");
   p.batch->add_option("--jobs", p.jobs,
                       "threads that solve rows (default: every core); the output is the same");
   p.batch->allow_extras();

@@ -17,8 +17,6 @@
 #include "export/figure_files.h"
 #include "headless/headless_window.h"
 #include "report/given_measures.h"
-#include "solver/dms.h"
-#include "solver/numbers.h"
 
 namespace anglewise {
 namespace {
@@ -55,13 +53,6 @@ void writeSolveJson(std::ostream& out, const HeadlessWindow& headless, const Tri
   if (withReportText) json.key("reportText").value(reportText(report));
   json.endObject();
   out << text << '\n';
-}
-
-// A given value as a number: a side's length, an angle in decimal degrees
-// or as D/M/S text ("30d 15m"), read as the window reads them.
-double measureValue(const std::string& text) {
-  bool dms = text.find_first_of("dD") != std::string::npos;
-  return dms ? readdms(text).degrees : Val(text);
 }
 
 // --given or --points: the report's input.
@@ -135,24 +126,6 @@ std::optional<CornerPoints> readCornerPoints(const std::string& text, std::strin
   }
   problem.clear();
   return out;
-}
-
-std::optional<ReportInput> givenReportInput(
-    const std::vector<std::pair<std::string, std::string>>& measures, int places,
-    std::string& refusal) {
-  std::vector<anysolve::GivenMeasure> given;
-  for (const auto& [name, text] : measures) {
-    std::optional<anysolve::Measure> measure = anysolve::measureNamed(name);
-    if (!measure) {
-      refusal = name +
-                " is no measure: name sides X, Y, Z, angles A, B, C, heights hX, hY, hZ, "
-                "medians mX, mY, mZ, bisectors tA, tB, tC, area, perimeter, inradius or "
-                "circumradius.";
-      return std::nullopt;
-    }
-    given.push_back({*measure, measureValue(text)});
-  }
-  return anyMeasuresInput(given, places, refusal);
 }
 
 int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err) {

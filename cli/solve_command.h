@@ -47,11 +47,4 @@ int runSolve(const SolveRequest& request, std::ostream& out, std::ostream& err);
 /// blanks; nothing and `problem` set where the text is not that.
 std::optional<CornerPoints> readCornerPoints(const std::string& text, std::string& problem);
 
-/// The report's input for three measures by name and text (lengths, or
-/// angles as decimal degrees or D/M/S text); nothing and `refusal` set
-/// where they cannot be asked about.
-std::optional<ReportInput> givenReportInput(
-    const std::vector<std::pair<std::string, std::string>>& measures, int places,
-    std::string& refusal);
-
 }  // namespace anglewise

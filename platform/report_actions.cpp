@@ -93,7 +93,8 @@ ReportActions::ReportActions(MainWindowWidget& widget, MainWindow& model,
 }
 
 ReportActions::~ReportActions() {
-  delete window_;  // a window of its own, owned here
+  delete window_;  // windows of their own, owned here
+  delete anyThree_;
 }
 
 QAction* ReportActions::addAction(const QString& caption, const QKeySequence& keys,
@@ -113,6 +114,15 @@ void ReportActions::buildMenu() {
   menu_->setObjectName("mnuTriangle");
   menu_->addActions(actions_);
   menu_->insertSeparator(actions_.value(1));
+  // Beside the report, before the copying commands; not in the context
+  // menus, which act on the main window's triangle.
+  QAction* anyThree = new QAction("Solve from &Any Three...", &widget_);
+  anyThree->setObjectName("mnuSolveAnyThree");
+  anyThree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  anyThree->setShortcutContext(Qt::WindowShortcut);
+  connect(anyThree, &QAction::triggered, this, &ReportActions::showAnyThreeWindow);
+  widget_.addAction(anyThree);
+  menu_->insertAction(menu_->actions().value(1), anyThree);
   menu_->addSeparator();
   openWhenNotFitting_ = menu_->addAction("Open the Report When a Triangle Does &Not Fit");
   openWhenNotFitting_->setCheckable(true);
@@ -181,6 +191,13 @@ void ReportActions::openReportWindow(bool activate) {
   window_->show();
   window_->raise();
   if (activate) window_->activateWindow();
+}
+
+void ReportActions::showAnyThreeWindow() {
+  if (!anyThree_) anyThree_ = new AnyThreeWindow(&widget_);
+  anyThree_->show();
+  anyThree_->raise();
+  anyThree_->activateWindow();
 }
 
 void ReportActions::copyResults() {

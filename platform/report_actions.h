@@ -13,6 +13,7 @@
 #include "figure/recording_picture_box.h"
 #include "mainwindow/lifecycle.h"
 #include "mainwindow/main_window.h"
+#include "platform/any_three_window.h"
 #include "platform/main_window_widget.h"
 #include "platform/report_window.h"
 
@@ -40,6 +41,8 @@ class ReportActions : public QObject {
   bool consistent() const { return consistent_; }
 
   void showReportWindow();
+  /// "Solve from Any Three": opens (or brings forward) its window.
+  void showAnyThreeWindow();
   /// The twelve value lines as the printed page shows them.
   void copyResults();
   /// The report as plain text and as HTML.
@@ -59,6 +62,8 @@ class ReportActions : public QObject {
 
   /// The report window once opened, else nullptr.
   ReportWindow* window() const { return window_; }
+  /// The any-three window once opened, else nullptr.
+  AnyThreeWindow* anyThreeWindow() const { return anyThree_; }
   /// The commands, in the order of the menus.
   const QList<QAction*>& actions() const { return actions_; }
   /// Our own menu on the menu bar.
@@ -85,6 +90,7 @@ class ReportActions : public QObject {
   const RecordingPictureBox& figure_;
   SettingsStore& settings_;
   QPointer<ReportWindow> window_;
+  QPointer<AnyThreeWindow> anyThree_;
   QList<QAction*> actions_;
   QMenu* menu_ = nullptr;
   QAction* openWhenNotFitting_ = nullptr;

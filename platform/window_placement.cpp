@@ -1,5 +1,7 @@
 #include "platform/window_placement.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <limits>
 
@@ -13,6 +15,24 @@ constexpr QSize kSmallest(360, 300);
 QPoint clampedInto(QPoint corner, QSize size, const QRect& area) {
   return {std::clamp(corner.x(), area.left(), area.right() + 1 - size.width()),
           std::clamp(corner.y(), area.top(), area.bottom() + 1 - size.height())};
+}
+
+// The frame the window manager puts round a window, taken from the main
+// window (a new window's is not known before it is shown).
+QMargins frameMargins(const QWidget& window) {
+  QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+// The main window's leaf controls, on the screen.
+QList<QRect> controlsOf(const QWidget& window) {
+  QList<QRect> rects;
+  for (const QWidget* child : window.findChildren<QWidget*>()) {
+    if (!child->isVisible() || !child->findChildren<QWidget*>().isEmpty()) continue;
+    rects << QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+  }
+  return rects;
 }
 
 qint64 overlap(const QRect& a, const QRect& b) {
@@ -92,6 +112,17 @@ QRect placeBeside(QSize size, const QRect& owner, const QRect& area, const QList
     }
   }
   return best;
+}
+
+void placeWindowBeside(QWidget& window, QSize size, const QWidget& owner) {
+  window.resize(size);
+  QScreen* screen = owner.screen();
+  if (!screen) return;
+  QMargins margins = frameMargins(owner);
+  QRect place = placeBeside(size.grownBy(margins), owner.frameGeometry(),
+                            screen->availableGeometry(), controlsOf(owner));
+  window.resize(place.size().shrunkBy(margins));
+  window.move(place.topLeft());  // a window's position is its frame's
 }
 
 }  // namespace anglewise

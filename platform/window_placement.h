@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace anglewise {
 
 /// The outer frame for a window of outer size `size` next to `owner` (its
@@ -15,5 +17,9 @@ namespace anglewise {
 /// place on the area that covers the fewest of `controls` (then the least
 /// of the owner). The size is bounded by the area.
 QRect placeBeside(QSize size, const QRect& owner, const QRect& area, const QList<QRect>& controls);
+
+/// Moves and sizes `window` (of inner size `size`) beside the main window
+/// `owner` on the owner's screen, as above.
+void placeWindowBeside(QWidget& window, QSize size, const QWidget& owner);
 
 }  // namespace anglewise

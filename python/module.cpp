@@ -16,6 +16,7 @@
 #include "cli/solve_command.h"
 #include "headless/headless_window.h"
 #include "python/table_text.h"
+#include "report/given_measures.h"
 #include "report/report_values.h"
 
 namespace py = pybind11;

@@ -2,11 +2,21 @@
 
 #include <cmath>
 
+#include "solver/dms.h"
+#include "solver/numbers.h"
+
 namespace anglewise {
 namespace {
 
 bool isAngle(char name) {
   return name == 'A' || name == 'B' || name == 'C';
+}
+
+// A given value as a number: a side's length, an angle in decimal degrees
+// or as D/M/S text ("30d 15m"), read as the window reads them.
+double measureValue(const std::string& text) {
+  bool dms = text.find_first_of("dD") != std::string::npos;
+  return dms ? readdms(text).degrees : Val(text);
 }
 
 }  // namespace
@@ -75,7 +85,9 @@ std::optional<ReportInput> anyMeasuresInput(const std::vector<anysolve::GivenMea
     const char* name = anysolve::info(g.measure).name;
     if (name[1] == 0) sidesAndAngles[name[0]] = g.value;
   }
-  if (sidesAndAngles.size() == measures.size()) {
+  // Sides and angles alone take the window's road; anything else (other
+  // measures, too few or too many, one given twice) is the planner's.
+  if (measures.size() == 3 && sidesAndAngles.size() == 3) {
     return measuresInput(sidesAndAngles, places, refusal);
   }
   anysolve::ShapePlan plan = anysolve::planShapes(measures);
@@ -89,6 +101,24 @@ std::optional<ReportInput> anyMeasuresInput(const std::vector<anysolve::GivenMea
   input.withWorking = false;
   input.fromWindow = false;
   return input;
+}
+
+std::optional<ReportInput> givenReportInput(
+    const std::vector<std::pair<std::string, std::string>>& measures, int places,
+    std::string& refusal) {
+  std::vector<anysolve::GivenMeasure> given;
+  for (const auto& [name, text] : measures) {
+    std::optional<anysolve::Measure> measure = anysolve::measureNamed(name);
+    if (!measure) {
+      refusal = name +
+                " is no measure: name sides X, Y, Z, angles A, B, C, heights hX, hY, hZ, "
+                "medians mX, mY, mZ, bisectors tA, tB, tC, area, perimeter, inradius or "
+                "circumradius.";
+      return std::nullopt;
+    }
+    given.push_back({*measure, measureValue(text)});
+  }
+  return anyMeasuresInput(given, places, refusal);
 }
 
 }  // namespace anglewise

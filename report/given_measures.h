@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "report/triangle_report.h"
@@ -24,5 +25,12 @@ std::optional<ReportInput> measuresInput(const std::map<char, double>& measures,
 /// three measures bound by one law).
 std::optional<ReportInput> anyMeasuresInput(const std::vector<anysolve::GivenMeasure>& measures,
                                             int places, std::string& refusal);
+
+/// The report's input for three measures by name and text (lengths, or
+/// angles as decimal degrees or D/M/S text); nothing and `refusal` set
+/// where they cannot be asked about.
+std::optional<ReportInput> givenReportInput(
+    const std::vector<std::pair<std::string, std::string>>& measures, int places,
+    std::string& refusal);
 
 }  // namespace anglewise

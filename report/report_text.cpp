@@ -1,6 +1,7 @@
 // The report in words: plain text for the terminal and the clipboard, HTML
 // for the report window, the two triangles of the ambiguous case side by
 // side.
+#include <iterator>
 #include <sstream>
 
 #include "report/report_values.h"
@@ -45,8 +46,11 @@ std::string heading(const TriangleReport& report, size_t i) {
 }
 
 std::string count(const TriangleReport& report) {
+  static const char* const kWords[] = {"No triangle",     "One triangle",   "Two triangles",
+                                       "Three triangles", "Four triangles", "Five triangles",
+                                       "Six triangles"};
   size_t n = report.triangles.size();
-  return n == 0 ? "No triangle" : n == 1 ? "One triangle" : "Two triangles";
+  return n < std::size(kWords) ? kWords[n] : std::to_string(n) + " triangles";
 }
 
 std::string escaped(const std::string& text) {
@@ -79,9 +83,13 @@ std::string tableLine(const std::string& label, const std::vector<std::string>& 
 
 }  // namespace
 
+std::string reportHeadline(const TriangleReport& report) {
+  return count(report) + ": " + report.why + ".";
+}
+
 std::string reportText(const TriangleReport& report) {
   std::ostringstream out;
-  out << "Triangle Report\n\n" << count(report) << ": " << report.why << ".\n";
+  out << "Triangle Report\n\n" << reportHeadline(report) << "\n";
   if (!report.consistent) out << "\nDoes not fit together: " << report.note << "\n";
   if (!report.triangles.empty()) {
     std::vector<std::string> headings;

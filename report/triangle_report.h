@@ -96,5 +96,7 @@ TriangleReport makeReport(const ReportInput& input);
 std::string reportText(const TriangleReport& report);
 /// The same as HTML, the triangles side by side.
 std::string reportHtml(const TriangleReport& report);
+/// The report's first sentence: how many triangles, and why.
+std::string reportHeadline(const TriangleReport& report);
 
 }  // namespace anglewise

@@ -88,8 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "hX must be a length greater than 0."},
         UsageCase{"GivenThreeAngles", "solve --given A=30 B=60 C=90",
                   "Three angles fix the shape but not the size: give one length."},
-        UsageCase{"GivenTwo", "solve --given X=3 C=90",
-                  "give three of the sides X, Y, Z and the angles A, B, C, not 2."},
+        UsageCase{"GivenTwo", "solve --given X=3 C=90", "give three measures, not 2."},
         UsageCase{"JobsZero", "batch --jobs 0",
                   "--jobs takes a whole number of threads from 1 to 256, not \"0\"."},
         UsageCase{"JobsWord", "batch --jobs many",
@@ -99,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "id,kind,X,Y,Z, not \"kind,,X\"."},
         UsageCase{"TwoBatchFiles", "batch a.csv b.csv",
                   "batch takes one CSV file and the options --format, --report, --columns, "
-                  "--no-header and --jobs, so \"b.csv\" is one too many."}),
+                  "--no-header, --jobs and --any, so \"b.csv\" is one too many."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, HelpListsEveryCommandAndTheExitStatuses) {
