@@ -150,6 +150,8 @@ QWidget* AnyThreeWindow::buildMeasureRows() {
       row.given->setAccessibleName(spoken + " given");
       row.given->setToolTip(spoken);
       row.field = new QLineEdit(box);
+      // Room for a number like 123.4567 even on a narrow screen.
+      row.field->setMinimumWidth(row.field->fontMetrics().horizontalAdvance("0000.00000"));
       row.field->setObjectName("field_" + name);
       row.field->setAccessibleName(spoken);
       row.field->setToolTip(spoken);
@@ -164,6 +166,7 @@ QWidget* AnyThreeWindow::buildMeasureRows() {
     grid->addWidget(box, index / 3, index % 3);
     ++index;
   }
+  for (int column = 0; column < 3; ++column) grid->setColumnStretch(column, 1);
   return panel;
 }
 
