@@ -49,6 +49,16 @@ endif()
 add_library(arb INTERFACE IMPORTED GLOBAL)
 target_include_directories(arb INTERFACE "${ARB_INCLUDE_DIR}" "${FLINT_INCLUDE_DIR}")
 target_link_libraries(arb INTERFACE "${ARB_LIBRARY}" "${FLINT_LIBRARY}" "${GMP_LIBRARY}")
+# Calcium's exact algebraic numbers (qqbar), for right angles and equal
+# sides that measures make only by coincidence.
+find_path(CALCIUM_INCLUDE_DIR calcium/qqbar.h)
+find_library(CALCIUM_LIBRARY calcium)
+if(NOT CALCIUM_INCLUDE_DIR OR NOT CALCIUM_LIBRARY)
+  anglewise_missing("Calcium (calcium/qqbar.h and libcalcium.so)" libcalcium-dev)
+endif()
+add_library(calcium INTERFACE IMPORTED GLOBAL)
+target_include_directories(calcium INTERFACE "${CALCIUM_INCLUDE_DIR}" "${CALCIUM_INCLUDE_DIR}/calcium")
+target_link_libraries(calcium INTERFACE "${CALCIUM_LIBRARY}" arb)
 anglewise_pkg(CAIRO libcairo2-dev cairo cairo-pdf cairo-svg cairo-png)
 
 # libcsv ships no pkg-config file: its header and library, as the target csv.

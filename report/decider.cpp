@@ -182,13 +182,13 @@ std::string Decider::dms(const Ball& degrees) {
 
 bool Decider::below(const Ball& a, const Ball& b) {
   int order = exact::compareOr(a, b, exact::kUndecided);
-  if (order == exact::kUndecided) settled_ = false;
+  if (order == exact::kUndecided) unsettle();
   return order < 0;
 }
 
 bool Decider::equal(const Ball& a, const Ball& b) {
   int order = exact::compareOr(a, b, exact::kUndecided);
-  if (order == exact::kUndecided) settled_ = false;
+  if (order == exact::kUndecided) unsettle();
   return order == 0;
 }
 

@@ -30,10 +30,16 @@ class Decider {
   /// a == b, where that is decided: exact balls, or apart.
   bool equal(const exact::Ball& a, const exact::Ball& b);
   /// Marks the pass unsettled.
-  void unsettle() { settled_ = false; }
+  void unsettle() {
+    settled_ = false;
+    ++undecided_;
+  }
+  /// How many decisions the enclosures left open so far.
+  int undecided() const { return undecided_; }
 
  private:
   bool settled_ = true;
+  int undecided_ = 0;
 };
 
 }  // namespace anglewise

@@ -1,6 +1,7 @@
 #include "report/measured_triangles.h"
 
 #include "exact/degrees.h"
+#include "report/coincidences.h"
 #include "report/corner_points.h"
 
 namespace anglewise {
@@ -131,10 +132,15 @@ Solutions measuredSolutions(const MeasuredSearch& f) {
   for (TriangleParts& t : out.triangles) {
     if (plan.isosceles) t.equalCorners = 1u << plan.apex;
   }
+  // Every solution is found: a right angle or equal sides that only the
+  // values' coincidence makes can be decided exactly.
+  if (!plan.fixedShape && f.search.unsettledBoxes == 0) {
+    decideCoincidences(out.triangles, plan.measures);
+  }
   size_t n = out.triangles.size();
   std::string names = namesOf(plan.measures);
   if (f.search.unsettledBoxes > 0) {
-    out.why = decided + "at least " + countWords(n) + ": " + names +
+    out.why = decided + (n == 0 ? "none proven" : "at least " + countWords(n)) + ": " + names +
               " were searched for every shape, and some shapes near where two solutions meet "
               "could not be settled";
     return out;

@@ -28,6 +28,10 @@ std::vector<Row> rows(const TriangleReport& report) {
 // What is proven, and at what precision.
 std::string proof(const TriangleReport& report) {
   std::string bits = std::to_string(report.precisionBits) + " bits";
+  if (!report.countProven) {
+    return "The count is not proven (see above); every number shown is proven, settled at " + bits +
+           ".";
+  }
   if (!report.settled) {
     return "A value shown as ? could not be settled even at " + bits +
            "; every other number is proven as below.";

@@ -33,21 +33,26 @@ bool sameSide(const Ball& p, const Ball& q, const Ball& facingP, const Ball& fac
   return exact::certainlyEqual(facingP, facingQ) || decide.equal(p, q);
 }
 
+// A type the enclosures could not decide is shown as "?", never guessed.
 std::string bySides(const TriangleParts& t, Decider& decide) {
+  int open = decide.undecided();
   // The sides meeting at C are X and Y, at A X and Z, at B Y and Z.
   int equalPairs = ((t.equalCorners & 4) || sameSide(t.X, t.Y, t.B, t.A, decide)) +
                    ((t.equalCorners & 2) || sameSide(t.Y, t.Z, t.A, t.C, decide)) +
                    ((t.equalCorners & 1) || sameSide(t.X, t.Z, t.B, t.C, decide));
+  if (decide.undecided() != open) return "?";
   return equalPairs == 3 ? "equilateral" : equalPairs > 0 ? "isosceles" : "scalene";
 }
 
 std::string byAngles(const TriangleParts& t, Decider& decide) {
+  int open = decide.undecided();
   Ball right(90L);
   bool anyRight = false, anyObtuse = false;
   for (const Ball* angle : {&t.A, &t.B, &t.C}) {
     anyRight = anyRight || decide.equal(*angle, right);
     anyObtuse = anyObtuse || decide.below(right, *angle);
   }
+  if (decide.undecided() != open) return "?";
   return anyRight ? "right" : anyObtuse ? "obtuse" : "acute";
 }
 
@@ -250,6 +255,8 @@ TriangleReport makeReport(const ReportInput& input) {
     if (report.settled || bits >= most) break;
   }
   report.precisionBits = static_cast<int>(bits);
+  report.countProven = !measured || measured->search.unsettledBoxes == 0;
+  report.settled = report.settled && report.countProven;
   if (!input.refusal.empty()) {
     // A refused Display read nothing: with nothing read before it either,
     // the case line has nothing to say, and the refusal says it all.

@@ -87,7 +87,10 @@ struct TriangleReport {
   std::string note;                  ///< when not consistent: what the values really make
   std::vector<std::string> working;  ///< the window's case, step by step
   int precisionBits = 0;             ///< the precision the digits were settled at
-  bool settled = true;               ///< every value proven (false only past the highest precision)
+  bool settled = true;               ///< every value and the count proven
+  /// False where a search of shapes could not rule out every box: the
+  /// triangles shown are proven, but there may be more.
+  bool countProven = true;
 };
 
 TriangleReport makeReport(const ReportInput& input);

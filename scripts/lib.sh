@@ -9,7 +9,7 @@ RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libxcb-xkb-dev
   nlohmann-json3-dev libcli11-dev
-  libflint-arb-dev libflint-dev libcairo2-dev libcsv-dev
+  libflint-arb-dev libflint-dev libcalcium-dev libcairo2-dev libcsv-dev
   fonts-liberation2 fonts-dejavu-core
   pybind11-dev python3-dev
 )

@@ -1,0 +1,154 @@
+#include "report/coincidences.h"
+
+#include <flint/fmpq.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <tuple>
+
+#include "report/algebraic_check.h"
+#include "report/corner_points.h"
+
+namespace anglewise {
+namespace {
+
+using anysolve::GivenMeasure;
+using anysolve::Measure;
+using exact::Ball;
+
+// Rationals and algebraic numbers that free themselves.
+struct Rational {
+  Rational() { fmpq_init(q); }
+  Rational(const Rational&) = delete;
+  Rational& operator=(const Rational&) = delete;
+  ~Rational() { fmpq_clear(q); }
+  fmpq_t q;
+};
+
+// The most bits a guessed square's numerator or denominator may have:
+// coincidences come from values people type, not from 64-bit accidents.
+constexpr slong kMostBits = 64;
+
+const fmpz* one() {
+  static const fmpz value = 1;  // a small fmpz is the integer itself
+  return &value;
+}
+
+// The simplest rational inside `value`, where it is simple enough.
+bool simplestInside(const Ball& value, fmpq_t out) {
+  fmpz_t low, high, exponent;
+  fmpz_init(low), fmpz_init(high), fmpz_init(exponent);
+  arb_get_interval_fmpz_2exp(low, high, exponent, value.get());
+  Rational l, r;
+  bool ok = fmpz_fits_si(exponent) && fmpz_sgn(low) > 0;
+  if (ok) {
+    slong e = fmpz_get_si(exponent);
+    fmpq_set_fmpz_frac(l.q, low, one());
+    fmpq_set_fmpz_frac(r.q, high, one());
+    for (fmpq* end : {l.q, r.q}) {
+      if (e >= 0) {
+        fmpq_mul_2exp(end, end, static_cast<flint_bitcnt_t>(e));
+      } else {
+        fmpq_div_2exp(end, end, static_cast<flint_bitcnt_t>(-e));
+      }
+    }
+    fmpq_simplest_between(out, l.q, r.q);
+    ok = fmpz_bits(fmpq_numref(out)) <= kMostBits && fmpz_bits(fmpq_denref(out)) <= kMostBits;
+  }
+  fmpz_clear(low), fmpz_clear(high), fmpz_clear(exponent);
+  return ok;
+}
+
+void toRational(double value, fmpq_t out) {
+  Ball exact(value);
+  arf_get_fmpq(out, arb_midref(exact.get()));
+}
+
+// Whether the triangle with these squared sides has the three measures
+// exactly.
+bool meetsAll(const std::array<Rational, 3>& squares, const std::vector<GivenMeasure>& measures) {
+  fmpq sides[3], values[3];
+  int kinds[3];
+  if (measures.size() != 3) return false;
+  for (int k = 0; k < 3; ++k) {
+    fmpq_init(sides + k), fmpq_init(values + k);
+    fmpq_set(sides + k, squares[static_cast<size_t>(k)].q);
+    toRational(measures[static_cast<size_t>(k)].value, values + k);
+    kinds[k] = static_cast<int>(measures[static_cast<size_t>(k)].measure);
+  }
+  bool ok = anglewise_triangle_meets(sides, 3, kinds, values) != 0;
+  for (int k = 0; k < 3; ++k) fmpq_clear(sides + k), fmpq_clear(values + k);
+  return ok;
+}
+
+// Whether the enclosures leave a right angle or two equal sides open.
+bool undecided(const TriangleParts& t) {
+  Ball right(90L);
+  for (const Ball* angle : {&t.A, &t.B, &t.C}) {
+    if (exact::compareOr(*angle, right, exact::kUndecided) == exact::kUndecided) return true;
+  }
+  const std::tuple<const Ball*, const Ball*, unsigned> pairs[] = {
+      {&t.X, &t.Z, 1u}, {&t.Y, &t.Z, 2u}, {&t.X, &t.Y, 4u}};
+  for (const auto& [p, q, bit] : pairs) {
+    if ((t.equalCorners & bit) || exact::certainlyEqual(*p, *q)) continue;
+    if (exact::compareOr(*p, *q, exact::kUndecided) == exact::kUndecided) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void decideCoincidences(std::vector<TriangleParts>& triangles,
+                        const std::vector<GivenMeasure>& measures) {
+  for (size_t i = 0; i < triangles.size(); ++i) {
+    TriangleParts& t = triangles[i];
+    if (!undecided(t)) continue;
+    std::array<Rational, 3> squares;
+    const Ball* sides[3] = {&t.X, &t.Y, &t.Z};
+    bool simple = true;
+    for (int k = 0; k < 3 && simple; ++k) simple = simplestInside(sqr(*sides[k]), squares[k].q);
+    if (!simple) continue;
+    if (!meetsAll(squares, measures)) continue;
+    // Another solution whose enclosures hold the same squares could be it.
+    bool alone = true;
+    for (size_t j = 0; j < triangles.size() && alone; ++j) {
+      if (j == i) continue;
+      const Ball* others[3] = {&triangles[j].X, &triangles[j].Y, &triangles[j].Z};
+      bool holds = true;
+      for (int k = 0; k < 3; ++k)
+        holds = holds && arb_contains_fmpq(sqr(*others[k]).get(), squares[k].q);
+      alone = !holds;
+    }
+    if (!alone) continue;
+    // The squares are the triangle's: exact where they are exact balls...
+    Ball exactSquares[3];
+    bool dyadic = true;
+    for (int k = 0; k < 3; ++k) {
+      arb_set_fmpq(exactSquares[k].get(), squares[k].q,
+                   std::max(exact::WorkingPrecision::bits(), 4 * kMostBits));
+      dyadic = dyadic && exactSquares[k].exact();
+    }
+    std::string why;
+    if (dyadic) {
+      if (std::optional<TriangleParts> parts =
+              partsFromSquares(exactSquares[0], exactSquares[1], exactSquares[2], why)) {
+        t = *parts;
+        continue;
+      }
+    }
+    // ...else the right angle and the equal sides they decide.
+    auto equal = [&](int p, int q) { return fmpq_equal(squares[p].q, squares[q].q) != 0; };
+    t.equalCorners |= (equal(0, 2) ? 1u : 0u) | (equal(1, 2) ? 2u : 0u) | (equal(0, 1) ? 4u : 0u);
+    auto pythagoras = [&](int p, int q, int r) {
+      Rational sum;
+      fmpq_add(sum.q, squares[p].q, squares[q].q);
+      return fmpq_equal(sum.q, squares[r].q) != 0;
+    };
+    if (pythagoras(0, 2, 1)) t.A = Ball(90L);
+    if (pythagoras(1, 2, 0)) t.B = Ball(90L);
+    if (pythagoras(0, 1, 2)) t.C = Ball(90L);
+  }
+}
+
+}  // namespace anglewise
