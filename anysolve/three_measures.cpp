@@ -267,17 +267,16 @@ class Planner {
                                                [](const auto& d) { return d.has_value(); }));
     if (plan_.isosceles) known += isoscelesAngles();
     if (!plan_.refusal.empty()) return;
-    // Where everything left is sides and angles, the caller's exact road
-    // takes over; the plan still names the reference.
-    for (const GivenMeasure& g : plan_.measures) {
-      if (isAngle(g.measure)) continue;
-      if (plan_.reference == M::Circumradius && !has(M::Circumradius) &&
-          plan_.referenceValue == 0) {
-        plan_.reference = g.measure, plan_.referenceValue = g.value;
-      }
-    }
+    // The measure that sets the size: the circumradius where it is given
+    // (the shapes live in the circle of diameter 1), else the first length.
     if (std::optional<double> r = value(M::Circumradius)) {
       plan_.reference = M::Circumradius, plan_.referenceValue = *r;
+    } else {
+      auto length = std::find_if(plan_.measures.begin(), plan_.measures.end(),
+                                 [](const GivenMeasure& g) { return !isAngle(g.measure); });
+      if (length != plan_.measures.end()) {
+        plan_.reference = length->measure, plan_.referenceValue = length->value;
+      }
     }
     ShapeProblem& p = plan_.problem;
     p.reference = plan_.reference;

@@ -8,9 +8,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QVBoxLayout>
+#include <memory>
 
+#include "exact/ball.h"
 #include "platform/report_view.h"
 #include "platform/window_placement.h"
 #include "report/given_measures.h"
@@ -193,15 +197,35 @@ void AnyThreeWindow::solve() {
     showRefusal(refusal);
     return;
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  report_ = makeReport(*input);
-  QApplication::restoreOverrideCursor();
+  // Most searches take milliseconds, a few seconds: off the window's
+  // thread, so it stays live; a later Solve supersedes an earlier one.
+  int asked = ++solves_;
+  solving_ = true;
+  verdict_->setText("Solving...");
+  QPointer<AnyThreeWindow> self(this);
+  QThreadPool::globalInstance()->start([self, asked, input = std::move(*input)] {
+    auto report = std::make_shared<TriangleReport>(makeReport(input));
+    exact::releaseThreadCaches();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self, asked, report] {
+          if (self && self->solves_ == asked) self->showSolved(*report);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void AnyThreeWindow::showSolved(const TriangleReport& report) {
+  solving_ = false;
+  report_ = report;
   verdict_->setText(QString::fromStdString(reportHeadline(report_)));
   view_->showReport(report_);
   view_->show();
 }
 
 void AnyThreeWindow::showRefusal(const std::string& sentence) {
+  ++solves_;  // a search still running is no longer wanted
+  solving_ = false;
   report_ = TriangleReport();
   verdict_->setText(anglewise::sentence(sentence));
   view_->hide();  // no report: the sentence says why

@@ -26,8 +26,10 @@ class AnyThreeWindow : public QDialog {
   /// `beside` is the main window it opens next to.
   explicit AnyThreeWindow(const QWidget* beside);
 
-  /// Solves the ticked measures, as the Solve button does.
+  /// Solves the ticked measures, as the Solve button does: a refusal at
+  /// once, a search on a worker thread (solving() until it is shown).
   void solve();
+  bool solving() const { return solving_; }
   /// Empties every field and unticks every box.
   void clear();
 
@@ -45,6 +47,7 @@ class AnyThreeWindow : public QDialog {
  private:
   QWidget* buildMeasureRows();
   void showRefusal(const std::string& sentence);
+  void showSolved(const TriangleReport& report);
 
   struct Row {
     QCheckBox* given = nullptr;
@@ -57,6 +60,8 @@ class AnyThreeWindow : public QDialog {
   QLabel* verdict_ = nullptr;
   ReportView* view_ = nullptr;
   TriangleReport report_;
+  int solves_ = 0;  // the Solve whose answer is wanted
+  bool solving_ = false;
 };
 
 }  // namespace anglewise

@@ -11,9 +11,6 @@ using anysolve::GivenMeasure;
 using anysolve::Measure;
 using exact::Ball;
 
-// Where the search starts: enough for every box it needs to tell apart.
-constexpr long kSearchBits = 128;
-
 std::string countWords(size_t n) {
   static const char* const words[] = {"no triangle", "one triangle", "two triangles",
                                       "three triangles", "four triangles"};

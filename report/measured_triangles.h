@@ -10,6 +10,10 @@
 
 namespace anglewise {
 
+/// The precision the search runs at, and so where the report's passes over
+/// its roots start: enough for every box it needs to tell apart.
+inline constexpr long kSearchBits = 128;
+
 /// The plan and its search, made once for every precision of the report.
 struct MeasuredSearch {
   anysolve::ShapePlan plan;

@@ -21,9 +21,8 @@ using exact::Ball;
 // Past this the report says what it could not settle; no input of doubles
 // has been seen to need more than a few thousand bits.
 constexpr long kMostBits = 1L << 15;
-// Measures of other kinds start where their search did, and stop sooner:
-// each pass tightens every root again.
-constexpr long kMeasuredBits = 128;
+// Measures of other kinds start where their search did (kSearchBits), and
+// stop sooner: each pass tightens every root again.
 constexpr long kMostMeasuredBits = 1L << 12;
 
 // Two sides are equal where the sides or the angles facing them are
@@ -245,7 +244,7 @@ TriangleReport makeReport(const ReportInput& input) {
   std::optional<MeasuredSearch> measured;
   if (!input.measures.empty()) measured = searchMeasures(input.measures);
   bool searched = measured || input.corners;
-  long bits = searched ? kMeasuredBits : startingPrecision(input.given);
+  long bits = searched ? kSearchBits : startingPrecision(input.given);
   long most = searched ? kMostMeasuredBits : kMostBits;
   for (;; bits *= 2) {
     exact::WorkingPrecision precision(bits);

@@ -91,7 +91,9 @@ def solve_any(places=14, **measures):
     circumradius. For example solve_any(area=24, perimeter=24, C=90).
 
     Returns report()'s dict ("shown", "consistent" and "note" say nothing
-    here): "triangles" holds every solution, "why" how the count is proven.
+    here): "triangles" holds every solution, "why" how the count is proven,
+    and "settled" is False where the count or a digit could not be proven
+    (the search says "at least" then).
     Raises ValueError where the measures cannot be asked about.
     """
     return _anglewise.solve_any([(name, _text(value)) for name, value in measures.items()],

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QThreadPool>
 
 #include "platform/any_three_window.h"
 #include "platform/report_figure_widget.h"
@@ -30,13 +31,17 @@ class AnyThreeWindowTest : public DesktopAppTest {
   }
 
   // Types into each field as a user does; Enter in the last one solves.
-  static void give(AnyThreeWindow* window, const std::vector<std::pair<Measure, QString>>& given) {
+  static void give(AnyThreeWindow* window, const std::vector<std::pair<Measure, QString>>& given,
+                   bool wait = true) {
     for (const auto& [measure, text] : given) {
       QLineEdit* field = window->field(measure);
       field->selectAll();
       QTest::keyClicks(field, text);
     }
     QTest::keyClick(window->field(given.back().first), Qt::Key_Return);
+    if (wait) {
+      EXPECT_TRUE(QTest::qWaitFor([window] { return !window->solving(); }, 60000));
+    }
   }
 };
 
@@ -108,6 +113,22 @@ TEST_F(AnyThreeWindowTest, RefusalsSaySoInOneSentence) {
     EXPECT_FALSE(window->view()->isVisible());
     EXPECT_TRUE(window->givenBox(c.given.front().first)->isChecked());
   }
+}
+
+// The search runs off the window's thread; what the user asked last wins.
+TEST_F(AnyThreeWindowTest, ALaterAnswerSupersedesASearchStillRunning) {
+  AnyThreeWindow* window = open();
+  give(window, {{Measure::C, "90"}, {Measure::Area, "24"}, {Measure::Perimeter, "24"}}, false);
+  EXPECT_TRUE(window->solving());
+  EXPECT_EQ(window->verdict()->text(), "Solving...");
+  window->clear();
+  give(window, {{Measure::X, "3"}, {Measure::Y, "4"}}, false);
+  EXPECT_FALSE(window->solving());
+  QThreadPool::globalInstance()->waitForDone();
+  QCoreApplication::processEvents();  // the first search's answer arrives, and is dropped
+  EXPECT_EQ(window->verdict()->text(), "Give three measures, not 2.");
+  EXPECT_TRUE(window->report().triangles.empty());
+  EXPECT_FALSE(window->view()->isVisible());
 }
 
 TEST_F(AnyThreeWindowTest, EmptyingAFieldUnticksItsBoxAndATickedBoxCounts) {
