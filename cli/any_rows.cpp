@@ -18,38 +18,21 @@ bool isWindowColumn(const std::string& name) {
   return name == "X" || name == "Y" || name == "Z" || name == "A" || name == "B";
 }
 
-// t1_X ... t<count>_type_angles, made once.
-const std::vector<std::string>& groupColumns() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> out;
-    for (size_t i = 0; i < kCsvTriangles; ++i) {
-      for (const ReportValue& row : reportValues()) {
-        out.push_back("t" + std::to_string(i + 1) + "_" + row.column);
-      }
-    }
-    return out;
-  }();
-  return names;
-}
-
 // The groups: every triangle's in JSON, kCsvTriangles (empty past the
 // last) in CSV.
 void writeGroups(RowWriter& out, const TriangleReport* report, bool jsonl) {
   const std::vector<ReportValue>& rows = reportValues();
   size_t count = report ? report->triangles.size() : 0;
   size_t groups = jsonl ? count : kCsvTriangles;
+  static const std::vector<std::string> kCsvColumns = numberedColumns(kCsvTriangles);
+  // A JSON line may hold more triangles than the CSV's groups.
+  std::vector<std::string> more =
+      groups > kCsvTriangles ? numberedColumns(groups) : std::vector<std::string>();
+  const std::vector<std::string>& names = groups > kCsvTriangles ? more : kCsvColumns;
   for (size_t i = 0; i < groups; ++i) {
     const ReportTriangle* each = i < count ? &report->triangles[i] : nullptr;
     for (size_t r = 0; r < rows.size(); ++r) {
-      std::string jsonName;
-      std::string_view name;
-      if (i < kCsvTriangles) {
-        name = groupColumns()[i * rows.size() + r];
-      } else {
-        jsonName = "t" + std::to_string(i + 1) + "_" + rows[r].column;
-        name = jsonName;
-      }
-      out.cell(name, each ? std::string_view(valueText(rows[r], *each)) : "");
+      out.cell(names[i * rows.size() + r], each ? std::string_view(valueText(rows[r], *each)) : "");
     }
   }
 }

@@ -188,15 +188,7 @@ void addReport(RowWriter& out, const TriangleReport* report) {
   out.cell("triangles", report ? std::to_string(report->triangles.size()) : "");
   // Then every value of each true triangle, both of the ambiguous case:
   // t1_X ... t2_type_angles, empty where there is no such triangle.
-  static const std::vector<std::string> kColumns = [] {
-    std::vector<std::string> names;
-    for (size_t i = 0; i < kMostTriangles; ++i) {
-      for (const ReportValue& row : reportValues()) {
-        names.push_back("t" + std::to_string(i + 1) + "_" + row.column);
-      }
-    }
-    return names;
-  }();
+  static const std::vector<std::string> kColumns = numberedColumns(kMostTriangles);
   const std::vector<ReportValue>& rows = reportValues();
   for (size_t i = 0; i < kMostTriangles; ++i) {
     const ReportTriangle* each =

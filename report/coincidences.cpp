@@ -17,7 +17,7 @@ using anysolve::GivenMeasure;
 using anysolve::Measure;
 using exact::Ball;
 
-// Rationals and algebraic numbers that free themselves.
+// A FLINT rational that frees itself.
 struct Rational {
   Rational() { fmpq_init(q); }
   Rational(const Rational&) = delete;
@@ -30,33 +30,20 @@ struct Rational {
 // coincidences come from values people type, not from 64-bit accidents.
 constexpr slong kMostBits = 64;
 
-const fmpz* one() {
-  static const fmpz value = 1;  // a small fmpz is the integer itself
-  return &value;
-}
-
-// The simplest rational inside `value`, where it is simple enough.
+// The simplest rational inside `value` (its ends rounded outward: a guess
+// only, checked exactly after), where it is simple enough.
 bool simplestInside(const Ball& value, fmpq_t out) {
-  fmpz_t low, high, exponent;
-  fmpz_init(low), fmpz_init(high), fmpz_init(exponent);
-  arb_get_interval_fmpz_2exp(low, high, exponent, value.get());
-  Rational l, r;
-  bool ok = fmpz_fits_si(exponent) && fmpz_sgn(low) > 0;
+  arf_t low, high;
+  arf_init(low), arf_init(high);
+  arb_get_interval_arf(low, high, value.get(), 2 * exact::WorkingPrecision::bits());
+  bool ok = arf_sgn(low) > 0 && arf_is_finite(high);
   if (ok) {
-    slong e = fmpz_get_si(exponent);
-    fmpq_set_fmpz_frac(l.q, low, one());
-    fmpq_set_fmpz_frac(r.q, high, one());
-    for (fmpq* end : {l.q, r.q}) {
-      if (e >= 0) {
-        fmpq_mul_2exp(end, end, static_cast<flint_bitcnt_t>(e));
-      } else {
-        fmpq_div_2exp(end, end, static_cast<flint_bitcnt_t>(-e));
-      }
-    }
+    Rational l, r;
+    arf_get_fmpq(l.q, low), arf_get_fmpq(r.q, high);
     fmpq_simplest_between(out, l.q, r.q);
     ok = fmpz_bits(fmpq_numref(out)) <= kMostBits && fmpz_bits(fmpq_denref(out)) <= kMostBits;
   }
-  fmpz_clear(low), fmpz_clear(high), fmpz_clear(exponent);
+  arf_clear(low), arf_clear(high);
   return ok;
 }
 

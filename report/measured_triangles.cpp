@@ -3,6 +3,7 @@
 #include "exact/degrees.h"
 #include "report/coincidences.h"
 #include "report/corner_points.h"
+#include "report/triangle_report.h"
 
 namespace anglewise {
 namespace {
@@ -10,12 +11,6 @@ namespace {
 using anysolve::GivenMeasure;
 using anysolve::Measure;
 using exact::Ball;
-
-std::string countWords(size_t n) {
-  static const char* const words[] = {"no triangle", "one triangle", "two triangles",
-                                      "three triangles", "four triangles"};
-  return n < 5 ? words[n] : std::to_string(n) + " triangles";
-}
 
 std::string namesOf(const std::vector<GivenMeasure>& measures) {
   std::string out;
@@ -137,13 +132,13 @@ Solutions measuredSolutions(const MeasuredSearch& f) {
   size_t n = out.triangles.size();
   std::string names = namesOf(plan.measures);
   if (f.search.unsettledBoxes > 0) {
-    out.why = decided + (n == 0 ? "none proven" : "at least " + countWords(n)) + ": " + names +
+    out.why = decided + (n == 0 ? "none proven" : "at least " + triangleCount(n)) + ": " + names +
               " were searched for every shape, and some shapes near where two solutions meet "
               "could not be settled";
     return out;
   }
   out.why = decided + (n == 0 ? "no shape meets " + names + ": every shape is ruled out"
-                              : names + " fix " + countWords(n) + ": " + shapesProven(f, n));
+                              : names + " fix " + triangleCount(n) + ": " + shapesProven(f, n));
   return out;
 }
 

@@ -1,6 +1,7 @@
 // The report in words: plain text for the terminal and the clipboard, HTML
 // for the report window, the two triangles of the ambiguous case side by
 // side.
+#include <cctype>
 #include <iterator>
 #include <sstream>
 
@@ -50,11 +51,9 @@ std::string heading(const TriangleReport& report, size_t i) {
 }
 
 std::string count(const TriangleReport& report) {
-  static const char* const kWords[] = {"No triangle",     "One triangle",   "Two triangles",
-                                       "Three triangles", "Four triangles", "Five triangles",
-                                       "Six triangles"};
-  size_t n = report.triangles.size();
-  return n < std::size(kWords) ? kWords[n] : std::to_string(n) + " triangles";
+  std::string words = triangleCount(report.triangles.size());
+  words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
+  return words;
 }
 
 std::string escaped(const std::string& text) {
@@ -86,6 +85,13 @@ std::string tableLine(const std::string& label, const std::vector<std::string>& 
 }
 
 }  // namespace
+
+std::string triangleCount(size_t n) {
+  static const char* const kWords[] = {"no triangle",     "one triangle",   "two triangles",
+                                       "three triangles", "four triangles", "five triangles",
+                                       "six triangles"};
+  return n < std::size(kWords) ? kWords[n] : std::to_string(n) + " triangles";
+}
 
 std::string reportHeadline(const TriangleReport& report) {
   return count(report) + ": " + report.why + ".";

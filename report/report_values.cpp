@@ -127,4 +127,14 @@ std::optional<double> valueNumber(const ReportValue& row, const ReportTriangle& 
   return row.number(const_cast<ReportTriangle&>(t))->value;
 }
 
+std::vector<std::string> numberedColumns(size_t triangles) {
+  std::vector<std::string> names;
+  for (size_t i = 0; i < triangles; ++i) {
+    for (const ReportValue& row : reportValues()) {
+      names.push_back("t" + std::to_string(i + 1) + "_" + row.column);
+    }
+  }
+  return names;
+}
+
 }  // namespace anglewise

@@ -43,6 +43,9 @@ struct ReportValue {
 
 /// Every row, in the report's order.
 const std::vector<ReportValue>& reportValues();
+/// The CSV columns of `triangles` triangles' values, each triangle's as a
+/// numbered group: t1_X ... t1_type_angles, t2_X ...
+std::vector<std::string> numberedColumns(size_t triangles);
 
 /// The text a ReportTriangle shows for a row.
 const std::string& valueText(const ReportValue& row, const ReportTriangle& t);

@@ -99,6 +99,8 @@ TriangleReport makeReport(const ReportInput& input);
 std::string reportText(const TriangleReport& report);
 /// The same as HTML, the triangles side by side.
 std::string reportHtml(const TriangleReport& report);
+/// "no triangle", "one triangle", "two triangles" ... ("12 triangles").
+std::string triangleCount(size_t n);
 /// The report's first sentence: how many triangles, and why.
 std::string reportHeadline(const TriangleReport& report);
 
