@@ -1,42 +1,110 @@
 #pragma once
 // Enclosures with their first derivatives along the shape coordinates, over
 // a box: what the Krawczyk test needs, the value and the Jacobian's
-// enclosure from one evaluation.
+// enclosure from one evaluation. E is the enclosure, as for Factored.
 #include <array>
 
-#include "exact/ball.h"
+#include "anysolve/enclosure.h"
 
 namespace anglewise::anysolve {
 
-using exact::Ball;
-
+template <class E>
 class Dual {
  public:
   static constexpr int kMost = 2;
   Dual() = default;
-  Dual(const Dual& like, Ball constant);
+  Dual(const Dual& like, E constant) : count_(like.count_), value_(std::move(constant)) {}
+  Dual(const Dual& like, long constant) : Dual(like, E(constant)) {}
   /// Coordinate `index` of `count`, over `enclosure`.
-  static Dual coordinate(int count, int index, const Ball& enclosure);
+  static Dual coordinate(int count, int index, const E& enclosure) {
+    Dual d;
+    d.count_ = count;
+    d.value_ = enclosure;
+    d.slope_[index] = E(1L);
+    return d;
+  }
 
-  const Ball& value() const { return value_; }
-  const Ball& derivative(int index) const { return slope_[index]; }
+  const E& value() const { return value_; }
+  const E& derivative(int index) const { return slope_[index]; }
 
-  friend Dual operator+(const Dual& a, const Dual& b);
-  friend Dual operator-(const Dual& a, const Dual& b);
-  friend Dual operator*(const Dual& a, const Dual& b);
-  friend Dual operator/(const Dual& a, const Dual& b);
-  friend Dual operator*(const Dual& a, long k);
-  friend Dual operator/(const Dual& a, long k);
-  friend Dual sqrt(const Dual& a);
+  friend Dual operator+(const Dual& a, const Dual& b) {
+    Dual out = joined(a, b);
+    out.value_ = a.value_ + b.value_;
+    for (int i = 0; i < out.count_; ++i) out.slope_[i] = a.slope_[i] + b.slope_[i];
+    return out;
+  }
+  friend Dual operator-(const Dual& a, const Dual& b) {
+    Dual out = joined(a, b);
+    out.value_ = a.value_ - b.value_;
+    for (int i = 0; i < out.count_; ++i) out.slope_[i] = a.slope_[i] - b.slope_[i];
+    return out;
+  }
+  friend Dual operator*(const Dual& a, const Dual& b) {
+    Dual out = joined(a, b);
+    out.value_ = a.value_ * b.value_;
+    for (int i = 0; i < out.count_; ++i) {
+      out.slope_[i] = a.slope_[i] * b.value_ + a.value_ * b.slope_[i];
+    }
+    return out;
+  }
+  friend Dual operator/(const Dual& a, const Dual& b) {
+    Dual out = joined(a, b);
+    out.value_ = a.value_ / b.value_;
+    for (int i = 0; i < out.count_; ++i) {
+      out.slope_[i] = (a.slope_[i] - out.value_ * b.slope_[i]) / b.value_;
+    }
+    return out;
+  }
+  friend Dual operator*(const Dual& a, long k) {
+    Dual out = a;
+    out.value_ = a.value_ * k;
+    for (int i = 0; i < out.count_; ++i) out.slope_[i] = a.slope_[i] * k;
+    return out;
+  }
+  friend Dual operator/(const Dual& a, long k) {
+    Dual out = a;
+    out.value_ = a.value_ / k;
+    for (int i = 0; i < out.count_; ++i) out.slope_[i] = a.slope_[i] / k;
+    return out;
+  }
+  friend Dual sqrt(const Dual& a) {
+    Dual out = a;
+    out.value_ = sqrtPos(a.value_);
+    for (int i = 0; i < out.count_; ++i) out.slope_[i] = a.slope_[i] / (out.value_ * 2L);
+    return out;
+  }
   /// sin(pi x); `rest` (1 - x) is not needed here.
-  friend Dual sinPi(const Dual& x, const Dual& rest);
+  friend Dual sinPi(const Dual& x, const Dual& /*rest*/) {
+    E sine, cosine;
+    sinCosPi(x.value_, sine, cosine);
+    return x.chained(sine, piEnclosure<E>() * cosine);
+  }
   /// cos(pi x / 2).
-  friend Dual halfCosPi(const Dual& x, const Dual& rest);
+  friend Dual halfCosPi(const Dual& x, const Dual& /*rest*/) {
+    E sine, cosine;
+    sinCosPi(x.value_ / 2L, sine, cosine);
+    return x.chained(cosine, -(piEnclosure<E>() * sine / 2L));
+  }
 
  private:
+  // A result with as many derivatives as the wider operand.
+  static Dual joined(const Dual& a, const Dual& b) {
+    Dual out;
+    out.count_ = a.count_ > b.count_ ? a.count_ : b.count_;
+    return out;
+  }
+  // f(this) for f with this value and this derivative here.
+  Dual chained(const E& value, const E& slope) const {
+    Dual out;
+    out.count_ = count_;
+    out.value_ = value;
+    for (int i = 0; i < count_; ++i) out.slope_[i] = slope_[i] * slope;
+    return out;
+  }
+
   int count_ = 0;
-  Ball value_;
-  std::array<Ball, kMost> slope_;
+  E value_;
+  std::array<E, kMost> slope_;
 };
 
 }  // namespace anglewise::anysolve

@@ -3,62 +3,154 @@
 // triangle degenerates: a monomial in the box's small coordinates times an
 // enclosure g that stays away from zero there. Near that edge a plain
 // enclosure of, say, a height over a side is 0/0 and says nothing; kept
-// apart, the powers cancel exactly and g bounds what is left.
+// apart, the powers cancel exactly and g bounds what is left. E is the
+// enclosure: an interval of doubles first, Arb's ball where doubles cannot
+// tell.
+#include <algorithm>
 #include <array>
 
-#include "exact/ball.h"
+#include "anysolve/enclosure.h"
 
 namespace anglewise::anysolve {
 
-using exact::Ball;
-
 /// The small coordinates of one box: each an enclosure of values >= 0.
+template <class E>
 struct SmallCoordinates {
   static constexpr int kMost = 3;
   int count = 0;
-  std::array<Ball, kMost> value;
-  std::array<Ball, kMost> quarterRoot;  ///< value^(1/4)
-  void set(int index, const Ball& enclosure);
+  std::array<E, kMost> value;
+  std::array<E, kMost> quarterRoot;  ///< value^(1/4)
+  void set(int index, const E& enclosure) {
+    value[index] = enclosure;
+    quarterRoot[index] = sqrtPos(sqrtPos(enclosure));
+    count = std::max(count, index + 1);
+  }
 };
 
+template <class E>
 class Factored {
  public:
+  using Box = SmallCoordinates<E>;
   Factored() = default;
   /// A constant, on the same coordinates as `like`.
-  Factored(const Factored& like, Ball constant);
+  Factored(const Factored& like, E constant) : box_(like.box_), g_(std::move(constant)) {}
+  Factored(const Factored& like, long constant) : Factored(like, E(constant)) {}
   /// The coordinate `index` itself.
-  static Factored coordinate(const SmallCoordinates& box, int index);
-  static Factored constant(const SmallCoordinates& box, Ball value);
+  static Factored coordinate(const Box& box, int index) {
+    Factored f;
+    f.box_ = &box;
+    f.quarters_[index] = 4;
+    f.g_ = E(1L);
+    return f;
+  }
+  static Factored constant(const Box& box, E value) {
+    Factored f;
+    f.box_ = &box;
+    f.g_ = std::move(value);
+    return f;
+  }
 
   /// An enclosure of the value over the box (unbounded where a negative
   /// power meets a coordinate reaching 0).
-  Ball value() const;
+  E value() const {
+    E out = g_;
+    for (int i = 0; i < box_->count; ++i) {
+      if (quarters_[i] > 0) out = out * power(i, quarters_[i]);
+      if (quarters_[i] < 0) out = out / power(i, -quarters_[i]);
+    }
+    return out;
+  }
   /// Whether the value is certainly not 0 anywhere inside the box (the
   /// monomial is positive there, so g's sign is the value's).
   bool nonzero() const { return g_.positive() || g_.negative(); }
   /// The monomial has a positive power: the value vanishes at the edge.
-  bool vanishes() const;
+  bool vanishes() const {
+    return std::any_of(quarters_.begin(), quarters_.end(), [](int q) { return q > 0; });
+  }
 
-  friend Factored operator+(const Factored& a, const Factored& b);
-  friend Factored operator-(const Factored& a, const Factored& b);
-  friend Factored operator*(const Factored& a, const Factored& b);
-  friend Factored operator/(const Factored& a, const Factored& b);
-  friend Factored operator*(const Factored& a, long k);
-  friend Factored operator/(const Factored& a, long k);
-  friend Factored sqrt(const Factored& a);
+  friend Factored operator+(const Factored& a, const Factored& b) { return a.sum(b, false); }
+  friend Factored operator-(const Factored& a, const Factored& b) { return a.sum(b, true); }
+  friend Factored operator*(const Factored& a, const Factored& b) {
+    Factored out = a;
+    if (!out.box_) out.box_ = b.box_;
+    for (int i = 0; i < Box::kMost; ++i) out.quarters_[i] += b.quarters_[i];
+    out.g_ = a.g_ * b.g_;
+    return out;
+  }
+  friend Factored operator/(const Factored& a, const Factored& b) {
+    Factored out = a;
+    if (!out.box_) out.box_ = b.box_;
+    for (int i = 0; i < Box::kMost; ++i) out.quarters_[i] -= b.quarters_[i];
+    out.g_ = a.g_ / b.g_;
+    return out;
+  }
+  friend Factored operator*(const Factored& a, long k) {
+    Factored out = a;
+    out.g_ = a.g_ * k;
+    return out;
+  }
+  friend Factored operator/(const Factored& a, long k) {
+    Factored out = a;
+    out.g_ = a.g_ / k;
+    return out;
+  }
+  friend Factored sqrt(const Factored& a) {
+    Factored out = a;
+    if (std::any_of(a.quarters_.begin(), a.quarters_.end(), [](int q) { return q % 2 != 0; })) {
+      // A root no quarter powers can hold: fold the monomial into g (only
+      // where its powers are positive, as the measures' are).
+      out.g_ = a.value();
+      out.quarters_.fill(0);
+    }
+    for (int& q : out.quarters_) q /= 2;
+    out.g_ = sqrtPos(out.g_);
+    return out;
+  }
   /// sin(pi x) from x and 1 - x, whichever vanishes.
-  friend Factored sinPi(const Factored& x, const Factored& rest);
+  friend Factored sinPi(const Factored& x, const Factored& rest) {
+    // The one of x and 1 - x that vanishes here: sinc(pi x) stays away
+    // from 0 only for x below 1.
+    auto small = [](const Factored& f) { return f.vanishes() && below(f.value(), 0.75); };
+    if (small(x)) return sinOfSmall(x);
+    if (small(rest)) return sinOfSmall(rest);
+    return Factored(x, sinPi(x.value()));
+  }
   /// cos(pi x / 2) = sin(pi (1 - x) / 2).
-  friend Factored halfCosPi(const Factored& x, const Factored& rest);
+  friend Factored halfCosPi(const Factored& x, const Factored& rest) {
+    Factored half = rest / 2;
+    return sinPi(half, Factored(x, 1L) - half);
+  }
 
  private:
-  // coordinate^(quarters / 4) over the box
-  Ball power(int index, int quarters) const;
-  Factored sum(const Factored& b, bool minus) const;
+  // sin(pi x) for an x that vanishes: x * pi * sinc(pi x), g away from 0.
+  static Factored sinOfSmall(const Factored& x) {
+    return x * Factored(x, piEnclosure<E>() * sincPi(x.value()));
+  }
 
-  const SmallCoordinates* box_ = nullptr;
-  std::array<int, SmallCoordinates::kMost> quarters_{};
-  Ball g_;
+  // coordinate^(quarters / 4) over the box
+  E power(int index, int quarters) const {
+    if (quarters == 0) return E(1L);
+    if (quarters == 4) return box_->value[index];
+    return powUi(box_->quarterRoot[index], quarters);
+  }
+
+  Factored sum(const Factored& b, bool minus) const {
+    Factored out;
+    out.box_ = box_ ? box_ : b.box_;
+    E ga = g_, gb = b.g_;
+    for (int i = 0; i < Box::kMost; ++i) {
+      int least = std::min(quarters_[i], b.quarters_[i]);
+      out.quarters_[i] = least;
+      if (quarters_[i] > least) ga = ga * power(i, quarters_[i] - least);
+      if (b.quarters_[i] > least) gb = gb * b.power(i, b.quarters_[i] - least);
+    }
+    out.g_ = minus ? ga - gb : ga + gb;
+    return out;
+  }
+
+  const Box* box_ = nullptr;
+  std::array<int, Box::kMost> quarters_{};
+  E g_;
 };
 
 }  // namespace anglewise::anysolve

@@ -16,13 +16,22 @@ struct ShapeAngles {
   /// (which a chart may know better than the difference of the two).
   int big = 2, first = 0, second = 1;
   T difference;
+  /// sin(pi angle), each side of the unit-diameter triangle: made once by
+  /// withSines, since every measure needs them.
+  T sine[3];
 };
 
 template <class T>
+ShapeAngles<T> withSines(ShapeAngles<T> s) {
+  for (int i = 0; i < 3; ++i) s.sine[i] = sinPi(s.angle[i], s.rest[i]);
+  return s;
+}
+
+template <class T>
 T shapeMeasure(Measure m, const ShapeAngles<T>& s) {
-  const T sinA = sinPi(s.angle[0], s.rest[0]);
-  const T sinB = sinPi(s.angle[1], s.rest[1]);
-  const T sinC = sinPi(s.angle[2], s.rest[2]);
+  const T& sinA = s.sine[0];
+  const T& sinB = s.sine[1];
+  const T& sinC = s.sine[2];
   const T& X = sinB;
   const T& Y = sinA;
   const T& Z = sinC;
@@ -33,7 +42,7 @@ T shapeMeasure(Measure m, const ShapeAngles<T>& s) {
   // the triangle is flat and the median nearly nothing.
   auto median = [&](const T& p, const T& q, const T& facing, int k) {
     if (k != s.big) return sqrt(p * p * 2L + q * q * 2L - facing * facing) / 2L;
-    auto halfSin = [&](const T& x) { return sinPi(x / 2L, T(x, exact::Ball(1L)) - x / 2L); };
+    auto halfSin = [&](const T& x) { return sinPi(x / 2L, T(x, 1L) - x / 2L); };
     const T& P = s.angle[s.first];
     const T& Q = s.angle[s.second];
     T gap = halfSin(s.angle[k]) * halfSin(s.difference) * 2L;
@@ -83,7 +92,7 @@ T shapeMeasure(Measure m, const ShapeAngles<T>& s) {
     case M::Circumradius:
       break;
   }
-  return T(sinA, exact::Ball(1L)) / 2L;
+  return T(sinA, 1L) / 2L;
 }
 
 }  // namespace anglewise::anysolve

@@ -6,8 +6,10 @@
 
 #include "anysolve/dual.h"
 #include "anysolve/factored.h"
+#include "anysolve/interval.h"
 #include "anysolve/shape_measures.h"
 #include "exact/decide.h"
+#include "exact/next_double.h"
 
 namespace anglewise::anysolve {
 
@@ -33,9 +35,57 @@ Ball interval(const Ball& low, const Ball& high) {
   return out;
 }
 
-Ball midpoint(const Ball& b) {
-  Ball out;
-  arb_get_mid_arb(out.get(), b.get());
+// The doubles at or below, at or above every value of the ball.
+double lowerDouble(const Ball& b) {
+  arf_t bound;
+  arf_init(bound);
+  arb_get_lbound_arf(bound, b.get(), bits());
+  double out = arf_get_d(bound, ARF_RND_FLOOR);
+  // Past a double's range the rounding is not promised to go our way.
+  if (arf_cmp_d(bound, out) < 0) out = exact::nextDown(out);
+  arf_clear(bound);
+  return out;
+}
+
+double upperDouble(const Ball& b) {
+  arf_t bound;
+  arf_init(bound);
+  arb_get_ubound_arf(bound, b.get(), bits());
+  double out = arf_get_d(bound, ARF_RND_CEIL);
+  if (arf_cmp_d(bound, out) > 0) out = exact::nextUp(out);
+  arf_clear(bound);
+  return out;
+}
+
+// A ball as the enclosure E.
+template <class E>
+E enclose(const Ball& b);
+template <>
+Ball enclose<Ball>(const Ball& b) {
+  return b;
+}
+template <>
+Interval enclose<Interval>(const Ball& b) {
+  return Interval(lowerDouble(b), upperDouble(b));
+}
+
+// The enclosure E of [low, high].
+template <class E>
+E span(const Ball& low, const Ball& high);
+template <>
+Ball span<Ball>(const Ball& low, const Ball& high) {
+  return interval(low, high);
+}
+template <>
+Interval span<Interval>(const Ball& low, const Ball& high) {
+  return Interval(lowerDouble(low), upperDouble(high));
+}
+
+// Each equation's ratio (ShapeEquation::ratio), as E.
+template <class E>
+std::vector<E> ratiosOf(const ShapeProblem& p) {
+  std::vector<E> out;
+  for (const ShapeEquation& e : p.equations) out.push_back(enclose<E>(e.ratio()));
   return out;
 }
 
@@ -44,7 +94,10 @@ struct Box {
   // Exact ends: dyadic fractions of any depth, so a box can shrink toward
   // t = 1 as far as toward 0.
   Ball low[2], high[2];
-  Ball coordinate(int i) const { return interval(low[i], high[i]); }
+  template <class E = Ball>
+  E coordinate(int i) const {
+    return span<E>(low[i], high[i]);
+  }
   double width(int i) const { return (high[i] - low[i]).estimate(); }
 };
 
@@ -58,7 +111,7 @@ ShapeAngles<T> chartAngles(const Chart& c, const T& rho, const T& t, const T& u,
     s.angle[c.big] = u;
     s.rest[c.big] = rho;
     s.difference = half - half;
-    return s;
+    return withSines(s);
   }
   s.angle[c.first] = rho * t;
   s.rest[c.first] = one - s.angle[c.first];
@@ -67,7 +120,7 @@ ShapeAngles<T> chartAngles(const Chart& c, const T& rho, const T& t, const T& u,
   s.angle[c.big] = one - rho;
   s.rest[c.big] = rho;
   s.difference = s.angle[c.first] - s.angle[c.second];
-  return s;
+  return withSines(s);
 }
 
 template <class T>
@@ -96,7 +149,7 @@ ShapeAngles<T> monomialAngles(const Chart& c, const T& p, const T& q, const T& o
   s.rest[c.second] = one - s.angle[c.second];
   s.angle[c.big] = one - rho;
   s.rest[c.big] = rho;
-  return s;
+  return withSines(s);
 }
 
 template <class T>
@@ -104,61 +157,74 @@ T dimensionRoot(const T& v, Measure m) {
   return info(m).dimension == 2 ? sqrt(v) : v;
 }
 
-template <class T>
-T equationRatio(const ShapeProblem& p, Measure m, const ShapeAngles<T>& s) {
-  return dimensionRoot(shapeMeasure(m, s), m) /
-         dimensionRoot(shapeMeasure(p.reference, s), p.reference);
+// Each equation's measure over the reference, both as lengths: the first
+// n equations' ratios from one evaluation of the reference.
+template <class E>
+void equationRatios(const ShapeProblem& p, const ShapeAngles<Dual<E>>& s, int n,
+                    Dual<E> (&out)[2]) {
+  Dual<E> reference = dimensionRoot(shapeMeasure(p.reference, s), p.reference);
+  for (int i = 0; i < n; ++i) {
+    Measure m = p.equations[i].measure;
+    out[i] = dimensionRoot(shapeMeasure(m, s), m) / reference;
+  }
 }
 
-ShapeAngles<Factored> factoredAngles(const Chart& c, const Box& b, SmallCoordinates& small) {
-  Ball one(1L);
+template <class E>
+ShapeAngles<Factored<E>> factoredAngles(const Chart& c, const Box& b, SmallCoordinates<E>& small) {
+  using F = Factored<E>;
+  E one(1L);
+  Ball unit(1L);
   if (c.kind == Chart::Kind::Monomial) {
-    small.set(0, b.coordinate(0));
-    small.set(1, b.coordinate(1));
-    return monomialAngles(c, Factored::coordinate(small, 0), Factored::coordinate(small, 1),
-                          Factored::constant(small, one));
+    small.set(0, b.coordinate<E>(0));
+    small.set(1, b.coordinate<E>(1));
+    return monomialAngles(c, F::coordinate(small, 0), F::coordinate(small, 1),
+                          F::constant(small, one));
   }
   if (c.kind == Chart::Kind::Plane) {
-    small.set(0, b.coordinate(0));
-    small.set(1, b.coordinate(1));
-    small.set(2, interval(one - b.high[1], one - b.low[1]));
-    Factored rho = Factored::coordinate(small, 0);
-    return chartAngles(c, rho, Factored::coordinate(small, 1), Factored::coordinate(small, 2),
-                       Factored::constant(small, one));
+    small.set(0, b.coordinate<E>(0));
+    small.set(1, b.coordinate<E>(1));
+    small.set(2, span<E>(unit - b.high[1], unit - b.low[1]));
+    F rho = F::coordinate(small, 0);
+    return chartAngles(c, rho, F::coordinate(small, 1), F::coordinate(small, 2),
+                       F::constant(small, one));
   }
-  small.set(0, b.coordinate(0));
-  small.set(1, interval(one - b.high[0], one - b.low[0]));
-  Factored x = Factored::coordinate(small, 0), rest = Factored::coordinate(small, 1);
-  Factored unit = Factored::constant(small, one);
-  if (c.kind == Chart::Kind::Isosceles) return chartAngles(c, x, unit, rest, unit);
-  return chartAngles(c, Factored::constant(small, c.rho()), x, rest, unit);
+  small.set(0, b.coordinate<E>(0));
+  small.set(1, span<E>(unit - b.high[0], unit - b.low[0]));
+  F x = F::coordinate(small, 0), rest = F::coordinate(small, 1);
+  F constantOne = F::constant(small, one);
+  if (c.kind == Chart::Kind::Isosceles) return chartAngles(c, x, constantOne, rest, constantOne);
+  return chartAngles(c, F::constant(small, enclose<E>(c.rho())), x, rest, constantOne);
 }
 
-ShapeAngles<Dual> dualAngles(const Chart& c, const Ball (&x)[2]) {
+template <class E>
+ShapeAngles<Dual<E>> dualAngles(const Chart& c, const E (&x)[2]) {
+  using D = Dual<E>;
   int n = c.dimensions();
-  Dual first = Dual::coordinate(n, 0, x[0]);
-  Dual one(first, Ball(1L));
+  D first = D::coordinate(n, 0, x[0]);
+  D one(first, E(1L));
   if (c.kind == Chart::Kind::Monomial) {
-    return monomialAngles(c, first, Dual::coordinate(n, 1, x[1]), one);
+    return monomialAngles(c, first, D::coordinate(n, 1, x[1]), one);
   }
   if (c.kind == Chart::Kind::Plane) {
-    Dual t = Dual::coordinate(n, 1, x[1]);
+    D t = D::coordinate(n, 1, x[1]);
     return chartAngles(c, first, t, one - t, one);
   }
   if (c.kind == Chart::Kind::Isosceles) return chartAngles(c, first, one, one - first, one);
-  return chartAngles(c, Dual(first, c.rho()), first, one - first, one);
+  return chartAngles(c, D(first, enclose<E>(c.rho())), first, one - first, one);
 }
 
 // Whether some equation cannot hold anywhere in the box.
-bool ruledOut(const ShapeProblem& p, const Box& b) {
-  SmallCoordinates small;
-  ShapeAngles<Factored> s = factoredAngles(p.charts[b.chart], b, small);
+template <class E>
+bool ruledOut(const ShapeProblem& p, const Box& b, const std::vector<E>& ratios) {
+  SmallCoordinates<E> small;
+  ShapeAngles<Factored<E>> s = factoredAngles(p.charts[b.chart], b, small);
   // Compared as root(f) - ratio root(f_ref), so that a reference that
   // vanishes in the box divides nothing.
-  Factored reference = dimensionRoot(shapeMeasure(p.reference, s), p.reference);
-  for (const ShapeEquation& e : p.equations) {
-    Factored f = dimensionRoot(shapeMeasure(e.measure, s), e.measure);
-    if ((f - reference * Factored(f, e.ratio())).nonzero()) return true;
+  Factored<E> reference = dimensionRoot(shapeMeasure(p.reference, s), p.reference);
+  for (size_t i = 0; i < p.equations.size(); ++i) {
+    Measure m = p.equations[i].measure;
+    Factored<E> f = dimensionRoot(shapeMeasure(m, s), m);
+    if ((f - reference * Factored<E>(f, ratios[i])).nonzero()) return true;
   }
   return false;
 }
@@ -184,23 +250,28 @@ enum class Krawczyk { Unique, None, Unknown };
 
 // The Krawczyk operator on `box`: every root there lies in `out`; `out`
 // inside the box's interior proves exactly one.
-Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const Ball (&box)[2], Ball (&out)[2]) {
+template <class E>
+Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const E (&box)[2], E (&out)[2],
+                  const std::vector<E>& ratios) {
   int n = c.dimensions();
-  Ball mid[2] = {midpoint(box[0]), midpoint(box[1])};
-  ShapeAngles<Dual> atMid = dualAngles(c, mid), overBox = dualAngles(c, box);
-  Ball f[2], jm[2][2], jb[2][2];
+  E mid[2] = {midpoint(box[0]), midpoint(box[1])};
+  ShapeAngles<Dual<E>> atMid = dualAngles(c, mid), overBox = dualAngles(c, box);
+  E f[2], jm[2][2], jb[2][2];
+  Dual<E> vm[2], vb[2];
+  equationRatios(p, atMid, n, vm);
+  equationRatios(p, overBox, n, vb);
   for (int i = 0; i < n; ++i) {
-    const ShapeEquation& e = p.equations[i];
-    Dual vm = equationRatio(p, e.measure, atMid), vb = equationRatio(p, e.measure, overBox);
-    f[i] = vm.value() - e.ratio();
-    for (int j = 0; j < n; ++j) jm[i][j] = midpoint(vm.derivative(j)), jb[i][j] = vb.derivative(j);
+    f[i] = vm[i].value() - ratios[i];
+    for (int j = 0; j < n; ++j) {
+      jm[i][j] = midpoint(vm[i].derivative(j)), jb[i][j] = vb[i].derivative(j);
+    }
   }
   // Y: the inverse of the Jacobian at the midpoint, as exact numbers.
-  Ball y[2][2];
+  E y[2][2];
   if (n == 1) {
-    y[0][0] = midpoint(Ball(1L) / jm[0][0]);
+    y[0][0] = midpoint(E(1L) / jm[0][0]);
   } else {
-    Ball det = jm[0][0] * jm[1][1] - jm[0][1] * jm[1][0];
+    E det = jm[0][0] * jm[1][1] - jm[0][1] * jm[1][0];
     y[0][0] = midpoint(jm[1][1] / det), y[0][1] = midpoint(-jm[0][1] / det);
     y[1][0] = midpoint(-jm[1][0] / det), y[1][1] = midpoint(jm[0][0] / det);
   }
@@ -211,16 +282,16 @@ Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const Ball (&box)[2], B
   }
   bool inside = true;
   for (int i = 0; i < n; ++i) {
-    Ball k = mid[i];
+    E k = mid[i];
     for (int j = 0; j < n; ++j) k = k - y[i][j] * f[j];
     for (int j = 0; j < n; ++j) {
-      Ball m = Ball(i == j ? 1L : 0L);
+      E m = E(i == j ? 1L : 0L);
       for (int l = 0; l < n; ++l) m = m - y[i][l] * jb[l][j];
       k = k + m * (box[j] - mid[j]);
     }
     if (!k.finite()) return Krawczyk::Unknown;
-    if (!arb_overlaps(k.get(), box[i].get())) return Krawczyk::None;
-    inside = inside && arb_contains_interior(box[i].get(), k.get());
+    if (!overlaps(k, box[i])) return Krawczyk::None;
+    inside = inside && containsInterior(box[i], k);
     out[i] = k;
   }
   return inside ? Krawczyk::Unique : Krawczyk::Unknown;
@@ -229,14 +300,15 @@ Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const Ball (&box)[2], B
 // The box grown by an eighth of its width each way where that stays inside
 // the chart's open domain, so that a root on an edge between two boxes is
 // proven in one of them.
-void grown(const Chart& c, const Box& b, Ball (&out)[2]) {
+Box grown(const Chart& c, const Box& b) {
+  Box out = b;
   for (int i = 0; i < c.dimensions(); ++i) {
     Ball w = exact::scaled2(b.high[i] - b.low[i], -3);
-    Ball low = b.low[i] - w, high = b.high[i] + w;
-    if (!low.positive()) low = b.low[i];
-    if (exact::compareOr(high, Ball(1L), 0) >= 0) high = b.high[i];
-    out[i] = interval(low, high);
+    out.low[i] = b.low[i] - w, out.high[i] = b.high[i] + w;
+    if (!out.low[i].positive()) out.low[i] = b.low[i];
+    if (exact::compareOr(out.high[i], Ball(1L), 0) >= 0) out.high[i] = b.high[i];
   }
+  return out;
 }
 
 double width(const Chart& c, const Box& b, int& widest) {
@@ -262,13 +334,12 @@ void newtonEstimate(const ShapeProblem& p, const Chart& c, const ShapeRoot& root
   int n = c.dimensions();
   for (int i = 0; i < n; ++i) x[i] = midpoint(root.coordinate[i]);
   for (int step = 0; step < 80; ++step) {
-    ShapeAngles<Dual> s = dualAngles(c, x);
+    Dual<Ball> v[2];
+    equationRatios(p, dualAngles(c, x), n, v);
     Ball f[2], j[2][2];
     for (int i = 0; i < n; ++i) {
-      const ShapeEquation& e = p.equations[i];
-      Dual v = equationRatio(p, e.measure, s);
-      f[i] = midpoint(v.value() - e.ratio());
-      for (int k = 0; k < n; ++k) j[i][k] = midpoint(v.derivative(k));
+      f[i] = midpoint(v[i].value() - p.equations[i].ratio());
+      for (int k = 0; k < n; ++k) j[i][k] = midpoint(v[i].derivative(k));
     }
     Ball dx[2];
     if (n == 1) {
@@ -298,6 +369,7 @@ void newtonEstimate(const ShapeProblem& p, const Chart& c, const ShapeRoot& root
 void tighten(const ShapeProblem& p, ShapeRoot& root) {
   const Chart& c = p.charts[root.chart];
   int n = c.dimensions();
+  std::vector<Ball> ratios = ratiosOf<Ball>(p);
   Ball x[2];
   newtonEstimate(p, c, root, x);
   for (long shift = bits() - 16; shift > 8; shift -= 16) {
@@ -309,14 +381,14 @@ void tighten(const ShapeProblem& p, ShapeRoot& root) {
       inside = inside && arb_contains(root.coordinate[i].get(), small[i].get());
     }
     if (!inside) break;
-    if (krawczyk(p, c, small, k) == Krawczyk::Unique) {
+    if (krawczyk(p, c, small, k, ratios) == Krawczyk::Unique) {
       for (int i = 0; i < n; ++i) root.coordinate[i] = k[i];
       return;
     }
   }
   for (int step = 0; step < 200; ++step) {
     Ball k[2] = {root.coordinate[0], root.coordinate[1]};
-    if (krawczyk(p, c, root.coordinate, k) == Krawczyk::None) break;
+    if (krawczyk(p, c, root.coordinate, k, ratios) == Krawczyk::None) break;
     bool narrower = false;
     for (int i = 0; i < n; ++i) {
       Ball both;
@@ -337,7 +409,7 @@ void tighten(const ShapeProblem& p, ShapeRoot& root) {
 }
 
 void anglesOf(const ShapeProblem& p, const ShapeRoot& root, Ball (&angles)[3]) {
-  ShapeAngles<Dual> s = dualAngles(p.charts[root.chart], root.coordinate);
+  ShapeAngles<Dual<Ball>> s = dualAngles(p.charts[root.chart], root.coordinate);
   for (int i = 0; i < 3; ++i) angles[i] = s.angle[i].value();
 }
 
@@ -384,6 +456,9 @@ bool sameRoot(const ShapeProblem& p, const ShapeRoot& a, const ShapeRoot& b,
 // the corner's blown-up charts.
 constexpr double kCorner = 1.0 / 16;
 constexpr int kDeepestBlowUp = 12;
+// Boxes narrower than this are looked at with Arb's balls too: a double's
+// rounding is no longer small beside what a box that size must tell apart.
+constexpr double kNarrowForDoubles = 0x1p-24;
 
 Box startOf(const Chart& c, int index) {
   Box b;
@@ -460,6 +535,8 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
   std::vector<ShapeRoot> found;
   std::vector<std::array<Ball, 2>> proven;  // each root's box of uniqueness
   int looked = 0;
+  std::vector<Interval> quickRatios = ratiosOf<Interval>(p);
+  std::vector<Ball> ballRatios = ratiosOf<Ball>(p);
   while (!stack.empty()) {
     Box b = stack.back();
     stack.pop_back();
@@ -475,18 +552,28 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
       continue;
     }
     const Chart& c = p.charts[b.chart];
-    if (!inChart(c, b) || ruledOut(p, b)) continue;
+    if (!inChart(c, b)) continue;
     int widest = 0;
     double w = width(c, b, widest);
+    // Doubles first, and Arb's balls where a box is too narrow for them.
+    bool narrow = w < kNarrowForDoubles;
+    if (ruledOut(p, b, quickRatios) || (narrow && ruledOut(p, b, ballRatios))) continue;
     if (interior(c, b) && w < 0.125) {
-      Ball box[2], k[2];
-      grown(c, b, box);
-      Krawczyk test = krawczyk(p, c, box, k);
+      Box around = grown(c, b);
+      Interval quick[2] = {around.coordinate<Interval>(0), around.coordinate<Interval>(1)}, k[2];
+      Krawczyk test = krawczyk(p, c, quick, k, quickRatios);
       if (test == Krawczyk::None) continue;
-      if (test == Krawczyk::Unique) {
-        found.push_back({b.chart, {box[0], box[1]}});
-        proven.push_back({box[0], box[1]});
-        continue;
+      if (test == Krawczyk::Unique || narrow) {
+        // A root is proven again on the ball's box, which is the box that
+        // is kept: its ends as exact as the box's.
+        Ball box[2] = {around.coordinate(0), around.coordinate(1)}, ballK[2];
+        test = krawczyk(p, c, box, ballK, ballRatios);
+        if (test == Krawczyk::None) continue;
+        if (test == Krawczyk::Unique) {
+          found.push_back({b.chart, {box[0], box[1]}});
+          proven.push_back({box[0], box[1]});
+          continue;
+        }
       }
     }
     Ball middle = exact::scaled2(b.low[widest] + b.high[widest], -1);
@@ -531,13 +618,14 @@ void rootAngles(const ShapeProblem& problem, const ShapeSearch& search, const Sh
 }
 
 Ball referenceOfShape(const ShapeProblem& p, const Ball (&angles)[3]) {
-  ShapeAngles<Dual> s;
+  using D = Dual<Ball>;
+  ShapeAngles<D> s;
   for (int i = 0; i < 3; ++i) {
-    s.angle[i] = Dual(Dual(), angles[i]);
-    s.rest[i] = Dual(Dual(), Ball(1L) - angles[i]);
+    s.angle[i] = D(D(), angles[i]);
+    s.rest[i] = D(D(), Ball(1L) - angles[i]);
   }
   s.difference = s.angle[s.first] - s.angle[s.second];
-  return shapeMeasure(p.reference, s).value();
+  return shapeMeasure(p.reference, withSines(s)).value();
 }
 
 }  // namespace anglewise::anysolve

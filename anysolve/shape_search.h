@@ -2,7 +2,10 @@
 // Every shape that meets the equations two or three measures set, each
 // proven: a box where the Krawczyk test shows exactly one root, and the
 // rest of the shapes ruled out box by box, up to the degenerate edges
-// (where Factored keeps the vanishing powers apart).
+// (where Factored keeps the vanishing powers apart). Boxes are looked at
+// with intervals of doubles first, which rule out most of them at a small
+// part of the cost; a root they prove is proven again with Arb's balls, and
+// boxes too narrow for doubles are looked at with the balls too.
 //
 // Shapes are searched on charts. With one angle given, the other two share
 // what is left, as t and 1 - t. With none, three charts each take one

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "anysolve/measure.h"
+#include "report/measured_triangles.h"
 #include "report/triangle_report.h"
 
 namespace anglewise {
@@ -95,6 +96,26 @@ void BM_AnyThreeWithReport(benchmark::State& bench) {
   bench.counters["slowest_ms"] = seconds.back() * 1e3;
 }
 BENCHMARK(BM_AnyThreeWithReport)->Arg(300)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The shape search alone, on the same inputs: what the report adds is the
+// rest of BM_AnyThreeWithReport.
+void BM_AnyThreeSearchOnly(benchmark::State& bench) {
+  std::vector<ReportInput> inputs = randomInputs(static_cast<int>(bench.range(0)));
+  std::vector<double> seconds;
+  for (auto _ : bench) {
+    for (const ReportInput& input : inputs) {
+      auto start = std::chrono::steady_clock::now();
+      benchmark::DoNotOptimize(searchMeasures(input.measures));
+      seconds.push_back(
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+  }
+  std::sort(seconds.begin(), seconds.end());
+  bench.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
+  bench.counters["p99_ms"] = seconds[seconds.size() * 99 / 100] * 1e3;
+  bench.counters["slowest_ms"] = seconds.back() * 1e3;
+}
+BENCHMARK(BM_AnyThreeSearchOnly)->Arg(300)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace anglewise

@@ -1,5 +1,7 @@
 #include "exact/ball.h"
 
+#include "exact/next_double.h"
+
 #include <algorithm>
 #include <bit>
 #include <cfloat>
@@ -77,20 +79,10 @@ Ball::~Ball() {
 
 namespace {
 
-// 2^k for a k that keeps it normal, and the next double up or down: by
-// their bits, since the library's calls cost more than the rest here.
+// 2^k for a k that keeps it normal: by its bits, since the library's call
+// costs more than the rest here.
 double powerOfTwo(long k) {
   return std::bit_cast<double>(static_cast<uint64_t>(k + 1023) << 52);
-}
-
-double nextUp(double x) {
-  if (x == 0) return DBL_TRUE_MIN;
-  auto bits = std::bit_cast<uint64_t>(x);
-  return std::bit_cast<double>(x > 0 ? bits + 1 : bits - 1);
-}
-
-double nextDown(double x) {
-  return -nextUp(-x);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+// The operations the search asks of an enclosure, for Arb's balls with the
+// same names as for intervals of doubles (interval.h), so that one formula
+// serves both.
+#include "anysolve/interval.h"
+#include "exact/ball.h"
+
+namespace anglewise::anysolve {
+
+using exact::Ball;
+
+Ball sqrtPos(const Ball& a);
+Ball powUi(const Ball& a, int n);
+Ball sincPi(const Ball& a);
+Ball sinPi(const Ball& a);
+using exact::sinCosPi;
+bool below(const Ball& a, double bound);
+bool overlaps(const Ball& a, const Ball& b);
+bool containsInterior(const Ball& outer, const Ball& inner);
+/// The ball's midpoint, exactly.
+Ball midpoint(const Ball& a);
+inline Interval midpoint(const Interval& a) {
+  return a.midpoint();
+}
+
+template <class E>
+E piEnclosure();
+template <>
+inline Ball piEnclosure<Ball>() {
+  return exact::pi();
+}
+template <>
+inline Interval piEnclosure<Interval>() {
+  return piInterval();
+}
+
+}  // namespace anglewise::anysolve
