@@ -8,6 +8,7 @@
 // tell.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "anysolve/enclosure.h"
 
@@ -24,7 +25,26 @@ struct SmallCoordinates {
     value[index] = enclosure;
     quarterRoot[index] = sqrtPos(sqrtPos(enclosure));
     count = std::max(count, index + 1);
+    known[index] = 0;
   }
+  /// value^(quarters / 4), each kept once made: every measure asks for the
+  /// same few powers of a box's coordinates many times.
+  E power(int index, int quarters) const {
+    if (quarters == 0) return E(1L);
+    if (quarters == 4) return value[index];
+    if (quarters >= kKept) return powUi(quarterRoot[index], quarters);
+    uint64_t bit = uint64_t{1} << quarters;
+    if (!(known[index] & bit)) {
+      kept[index][quarters] = powUi(quarterRoot[index], quarters);
+      known[index] |= bit;
+    }
+    return kept[index][quarters];
+  }
+
+ private:
+  static constexpr int kKept = 64;
+  mutable std::array<std::array<E, kKept>, kMost> kept;
+  mutable std::array<uint64_t, kMost> known{};
 };
 
 template <class E>
@@ -128,11 +148,7 @@ class Factored {
   }
 
   // coordinate^(quarters / 4) over the box
-  E power(int index, int quarters) const {
-    if (quarters == 0) return E(1L);
-    if (quarters == 4) return box_->value[index];
-    return powUi(box_->quarterRoot[index], quarters);
-  }
+  E power(int index, int quarters) const { return box_->power(index, quarters); }
 
   Factored sum(const Factored& b, bool minus) const {
     Factored out;

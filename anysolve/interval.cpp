@@ -15,11 +15,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// The exact result lies within half a unit of the rounded ends.
-Interval outward(double low, double high) {
-  return Interval(nextDown(low), nextUp(high));
-}
-
 // sin(pi v) for one v: glibc's sine is within a unit in the last place,
 // and pi v's two roundings move the argument by 2.3e-16 |pi v| at most, so
 // 1e-15 (|pi v| + |sin|) covers both four times over.
@@ -54,38 +49,10 @@ Interval Interval::whole() {
   return out;
 }
 
-bool Interval::finite() const {
-  return std::isfinite(low_) && std::isfinite(high_);
-}
-
 Interval Interval::midpoint() const {
   if (!finite()) return Interval(0.0);
   double m = std::clamp(low_ / 2 + high_ / 2, low_, high_);
   return Interval(m);
-}
-
-Interval operator+(const Interval& a, const Interval& b) {
-  return outward(a.low_ + b.low_, a.high_ + b.high_);
-}
-
-Interval operator-(const Interval& a, const Interval& b) {
-  return outward(a.low_ - b.high_, a.high_ - b.low_);
-}
-
-Interval operator-(const Interval& a) {
-  return Interval(-a.high_, -a.low_);
-}
-
-Interval operator*(const Interval& a, const Interval& b) {
-  if (!a.finite() || !b.finite()) return Interval::whole();
-  double p[] = {a.low_ * b.low_, a.low_ * b.high_, a.high_ * b.low_, a.high_ * b.high_};
-  return outward(*std::min_element(p, p + 4), *std::max_element(p, p + 4));
-}
-
-Interval operator/(const Interval& a, const Interval& b) {
-  if (!a.finite() || !b.finite() || (b.low_ <= 0 && b.high_ >= 0)) return Interval::whole();
-  double q[] = {a.low_ / b.low_, a.low_ / b.high_, a.high_ / b.low_, a.high_ / b.high_};
-  return outward(*std::min_element(q, q + 4), *std::max_element(q, q + 4));
 }
 
 Interval sqrtPos(const Interval& a) {
@@ -94,9 +61,18 @@ Interval sqrtPos(const Interval& a) {
 }
 
 Interval powUi(const Interval& a, int n) {
-  Interval out(1.0);
-  for (int i = 0; i < n; ++i) out = out * a;
-  return out;
+  if (!a.finite() || a.low() < 0) {
+    Interval out(1.0);
+    for (int i = 0; i < n; ++i) out = out * a;
+    return out;
+  }
+  // By squaring, each end on its own: x^n rises with x >= 0.
+  double low = 1, high = 1, baseLow = a.low(), baseHigh = a.high();
+  for (int k = n; k > 0; k >>= 1) {
+    if (k & 1) low = nextDown(low * baseLow), high = nextUp(high * baseHigh);
+    if (k > 1) baseLow = nextDown(baseLow * baseLow), baseHigh = nextUp(baseHigh * baseHigh);
+  }
+  return Interval(std::max(0.0, low), high);
 }
 
 Interval sincPi(const Interval& a) {

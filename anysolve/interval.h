@@ -5,6 +5,11 @@
 // library error is bounded but not correctly rounded, are widened by more.
 // A result that cannot be bounded is the whole line, which rules nothing
 // out and proves nothing; the balls of Arb then take over.
+#include <algorithm>
+#include <cmath>
+
+#include "exact/next_double.h"
+
 namespace anglewise::anysolve {
 
 class Interval {
@@ -20,19 +25,45 @@ class Interval {
   double high() const { return high_; }
   bool positive() const { return low_ > 0; }
   bool negative() const { return high_ < 0; }
-  bool finite() const;
+  bool finite() const { return std::isfinite(low_) && std::isfinite(high_); }
   /// A point of the interval, exactly: where Krawczyk's test centres.
   Interval midpoint() const;
 
-  friend Interval operator+(const Interval& a, const Interval& b);
-  friend Interval operator-(const Interval& a, const Interval& b);
-  friend Interval operator-(const Interval& a);
-  friend Interval operator*(const Interval& a, const Interval& b);
-  friend Interval operator/(const Interval& a, const Interval& b);
+  // The four arithmetic operations inline: the search spends most of its
+  // time in them.
+  friend Interval operator+(const Interval& a, const Interval& b) {
+    return outward(a.low_ + b.low_, a.high_ + b.high_);
+  }
+  friend Interval operator-(const Interval& a, const Interval& b) {
+    return outward(a.low_ - b.high_, a.high_ - b.low_);
+  }
+  friend Interval operator-(const Interval& a) { return Interval(-a.high_, -a.low_); }
+  friend Interval operator*(const Interval& a, const Interval& b) {
+    if (!a.finite() || !b.finite()) return whole();
+    // Most factors of the measures are positive.
+    if (a.low_ >= 0 && b.low_ >= 0) return outward(a.low_ * b.low_, a.high_ * b.high_);
+    double p = a.low_ * b.low_, q = a.low_ * b.high_, r = a.high_ * b.low_, s = a.high_ * b.high_;
+    return outward(std::min(std::min(p, q), std::min(r, s)),
+                   std::max(std::max(p, q), std::max(r, s)));
+  }
+  friend Interval operator/(const Interval& a, const Interval& b) {
+    if (!a.finite() || !b.finite() || (b.low_ <= 0 && b.high_ >= 0)) return whole();
+    double p = a.low_ / b.low_, q = a.low_ / b.high_, r = a.high_ / b.low_, s = a.high_ / b.high_;
+    return outward(std::min(std::min(p, q), std::min(r, s)),
+                   std::max(std::max(p, q), std::max(r, s)));
+  }
   friend Interval operator*(const Interval& a, long k) { return a * Interval(k); }
   friend Interval operator/(const Interval& a, long k) { return a / Interval(k); }
 
  private:
+  // The exact result lies within half a unit of the rounded ends.
+  static Interval outward(double low, double high) {
+    Interval out;
+    out.low_ = exact::nextDown(low), out.high_ = exact::nextUp(high);
+    if (std::isnan(out.low_) || std::isnan(out.high_)) return whole();
+    return out;
+  }
+
   double low_ = 0, high_ = 0;
 };
 
