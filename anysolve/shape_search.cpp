@@ -35,24 +35,21 @@ Ball interval(const Ball& low, const Ball& high) {
   return out;
 }
 
-// The doubles at or below, at or above every value of the ball.
-double lowerDouble(const Ball& b) {
+// The double at or below (`up` false) or at or above every value of the
+// ball.
+double doubleBound(const Ball& b, bool up) {
   arf_t bound;
   arf_init(bound);
-  arb_get_lbound_arf(bound, b.get(), bits());
-  double out = arf_get_d(bound, ARF_RND_FLOOR);
+  if (up) {
+    arb_get_ubound_arf(bound, b.get(), bits());
+  } else {
+    arb_get_lbound_arf(bound, b.get(), bits());
+  }
+  double out = arf_get_d(bound, up ? ARF_RND_CEIL : ARF_RND_FLOOR);
   // Past a double's range the rounding is not promised to go our way.
-  if (arf_cmp_d(bound, out) < 0) out = exact::nextDown(out);
-  arf_clear(bound);
-  return out;
-}
-
-double upperDouble(const Ball& b) {
-  arf_t bound;
-  arf_init(bound);
-  arb_get_ubound_arf(bound, b.get(), bits());
-  double out = arf_get_d(bound, ARF_RND_CEIL);
-  if (arf_cmp_d(bound, out) > 0) out = exact::nextUp(out);
+  int side = arf_cmp_d(bound, out);
+  if (up && side > 0) out = exact::nextUp(out);
+  if (!up && side < 0) out = exact::nextDown(out);
   arf_clear(bound);
   return out;
 }
@@ -66,7 +63,7 @@ Ball enclose<Ball>(const Ball& b) {
 }
 template <>
 Interval enclose<Interval>(const Ball& b) {
-  return Interval(lowerDouble(b), upperDouble(b));
+  return Interval(doubleBound(b, false), doubleBound(b, true));
 }
 
 // The enclosure E of [low, high].
@@ -78,7 +75,7 @@ Ball span<Ball>(const Ball& low, const Ball& high) {
 }
 template <>
 Interval span<Interval>(const Ball& low, const Ball& high) {
-  return Interval(lowerDouble(low), upperDouble(high));
+  return Interval(doubleBound(low, false), doubleBound(high, true));
 }
 
 // Each equation's ratio (ShapeEquation::ratio), as E.
