@@ -1,5 +1,7 @@
 #include "anysolve/enclosure.h"
 
+#include "exact/next_double.h"
+
 namespace anglewise::anysolve {
 
 namespace {
@@ -8,7 +10,43 @@ long bits() {
   return exact::WorkingPrecision::bits();
 }
 
+// The double at or below (`up` false) or at or above every value of the
+// ball.
+double doubleBound(const Ball& b, bool up) {
+  arf_t bound;
+  arf_init(bound);
+  if (up) {
+    arb_get_ubound_arf(bound, b.get(), bits());
+  } else {
+    arb_get_lbound_arf(bound, b.get(), bits());
+  }
+  double out = arf_get_d(bound, up ? ARF_RND_CEIL : ARF_RND_FLOOR);
+  // Past a double's range the rounding is not promised to go our way.
+  int side = arf_cmp_d(bound, out);
+  if (up && side > 0) out = exact::nextUp(out);
+  if (!up && side < 0) out = exact::nextDown(out);
+  arf_clear(bound);
+  return out;
+}
+
 }  // namespace
+
+template <>
+Interval enclose<Interval>(const Ball& b) {
+  return Interval(doubleBound(b, false), doubleBound(b, true));
+}
+
+template <>
+Ball span<Ball>(const Ball& low, const Ball& high) {
+  Ball out;
+  arb_set_interval_arf(out.get(), arb_midref(low.get()), arb_midref(high.get()), bits());
+  return out;
+}
+
+template <>
+Interval span<Interval>(const Ball& low, const Ball& high) {
+  return Interval(doubleBound(low, false), doubleBound(high, true));
+}
 
 Ball sqrtPos(const Ball& a) {
   Ball out;

@@ -23,6 +23,24 @@ inline Interval midpoint(const Interval& a) {
   return a.midpoint();
 }
 
+/// A ball as the enclosure E (for doubles, rounded outward).
+template <class E>
+E enclose(const Ball& b);
+template <>
+inline Ball enclose<Ball>(const Ball& b) {
+  return b;
+}
+template <>
+Interval enclose<Interval>(const Ball& b);
+
+/// The enclosure E of [low, high], both exact balls.
+template <class E>
+E span(const Ball& low, const Ball& high);
+template <>
+Ball span<Ball>(const Ball& low, const Ball& high);
+template <>
+Interval span<Interval>(const Ball& low, const Ball& high);
+
 template <class E>
 E piEnclosure();
 template <>

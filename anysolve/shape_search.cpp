@@ -7,9 +7,10 @@
 #include "anysolve/dual.h"
 #include "anysolve/factored.h"
 #include "anysolve/interval.h"
+#include "anysolve/krawczyk.h"
+#include "anysolve/mirror_search.h"
 #include "anysolve/shape_measures.h"
 #include "exact/decide.h"
-#include "exact/next_double.h"
 
 namespace anglewise::anysolve {
 
@@ -26,64 +27,6 @@ namespace {
 
 long bits() {
   return exact::WorkingPrecision::bits();
-}
-
-// The ball holding [low, high], both exact.
-Ball interval(const Ball& low, const Ball& high) {
-  Ball out;
-  arb_set_interval_arf(out.get(), arb_midref(low.get()), arb_midref(high.get()), bits());
-  return out;
-}
-
-// The double at or below (`up` false) or at or above every value of the
-// ball.
-double doubleBound(const Ball& b, bool up) {
-  arf_t bound;
-  arf_init(bound);
-  if (up) {
-    arb_get_ubound_arf(bound, b.get(), bits());
-  } else {
-    arb_get_lbound_arf(bound, b.get(), bits());
-  }
-  double out = arf_get_d(bound, up ? ARF_RND_CEIL : ARF_RND_FLOOR);
-  // Past a double's range the rounding is not promised to go our way.
-  int side = arf_cmp_d(bound, out);
-  if (up && side > 0) out = exact::nextUp(out);
-  if (!up && side < 0) out = exact::nextDown(out);
-  arf_clear(bound);
-  return out;
-}
-
-// A ball as the enclosure E.
-template <class E>
-E enclose(const Ball& b);
-template <>
-Ball enclose<Ball>(const Ball& b) {
-  return b;
-}
-template <>
-Interval enclose<Interval>(const Ball& b) {
-  return Interval(doubleBound(b, false), doubleBound(b, true));
-}
-
-// The enclosure E of [low, high].
-template <class E>
-E span(const Ball& low, const Ball& high);
-template <>
-Ball span<Ball>(const Ball& low, const Ball& high) {
-  return interval(low, high);
-}
-template <>
-Interval span<Interval>(const Ball& low, const Ball& high) {
-  return Interval(doubleBound(low, false), doubleBound(high, true));
-}
-
-// Each equation's ratio (ShapeEquation::ratio), as E.
-template <class E>
-std::vector<E> ratiosOf(const ShapeProblem& p) {
-  std::vector<E> out;
-  for (const ShapeEquation& e : p.equations) out.push_back(enclose<E>(e.ratio()));
-  return out;
 }
 
 struct Box {
@@ -226,6 +169,18 @@ bool ruledOut(const ShapeProblem& p, const Box& b, const std::vector<E>& ratios)
   return false;
 }
 
+// The angles the box holds.
+AngleHull hullOf(const Chart& c, const Box& b) {
+  SmallCoordinates<Interval> small;
+  ShapeAngles<Factored<Interval>> s = factoredAngles(c, b, small);
+  AngleHull hull;
+  for (int i = 0; i < 3; ++i) {
+    Interval angle = s.angle[i].value();
+    hull.low[i] = angle.low(), hull.high[i] = angle.high();
+  }
+  return hull;
+}
+
 // A box of the chart's largest-angle part, or partly so.
 bool inChart(const Chart& c, const Box& b) {
   if (c.kind != Chart::Kind::Plane) return true;
@@ -243,55 +198,16 @@ bool interior(const Chart& c, const Box& b) {
   return c.kind == Chart::Kind::Plane ? b.low[0].positive() && open(1) : open(0);
 }
 
-enum class Krawczyk { Unique, None, Unknown };
+// The search's equations on chart c, as krawczyk.h evaluates them.
+auto chartEquations(const ShapeProblem& p, const Chart& c) {
+  return [&p, &c](const auto& x, auto& out) {
+    equationRatios(p, dualAngles(c, x), c.dimensions(), out);
+  };
+}
 
-// The Krawczyk operator on `box`: every root there lies in `out`; `out`
-// inside the box's interior proves exactly one.
-template <class E>
-Krawczyk krawczyk(const ShapeProblem& p, const Chart& c, const E (&box)[2], E (&out)[2],
-                  const std::vector<E>& ratios) {
-  int n = c.dimensions();
-  E mid[2] = {midpoint(box[0]), midpoint(box[1])};
-  ShapeAngles<Dual<E>> atMid = dualAngles(c, mid), overBox = dualAngles(c, box);
-  E f[2], jm[2][2], jb[2][2];
-  Dual<E> vm[2], vb[2];
-  equationRatios(p, atMid, n, vm);
-  equationRatios(p, overBox, n, vb);
-  for (int i = 0; i < n; ++i) {
-    f[i] = vm[i].value() - ratios[i];
-    for (int j = 0; j < n; ++j) {
-      jm[i][j] = midpoint(vm[i].derivative(j)), jb[i][j] = vb[i].derivative(j);
-    }
-  }
-  // Y: the inverse of the Jacobian at the midpoint, as exact numbers.
-  E y[2][2];
-  if (n == 1) {
-    y[0][0] = midpoint(E(1L) / jm[0][0]);
-  } else {
-    E det = jm[0][0] * jm[1][1] - jm[0][1] * jm[1][0];
-    y[0][0] = midpoint(jm[1][1] / det), y[0][1] = midpoint(-jm[0][1] / det);
-    y[1][0] = midpoint(-jm[1][0] / det), y[1][1] = midpoint(jm[0][0] / det);
-  }
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      if (!y[i][j].finite()) return Krawczyk::Unknown;
-    }
-  }
-  bool inside = true;
-  for (int i = 0; i < n; ++i) {
-    E k = mid[i];
-    for (int j = 0; j < n; ++j) k = k - y[i][j] * f[j];
-    for (int j = 0; j < n; ++j) {
-      E m = E(i == j ? 1L : 0L);
-      for (int l = 0; l < n; ++l) m = m - y[i][l] * jb[l][j];
-      k = k + m * (box[j] - mid[j]);
-    }
-    if (!k.finite()) return Krawczyk::Unknown;
-    if (!overlaps(k, box[i])) return Krawczyk::None;
-    inside = inside && containsInterior(box[i], k);
-    out[i] = k;
-  }
-  return inside ? Krawczyk::Unique : Krawczyk::Unknown;
+void tightenRoot(const ShapeProblem& p, ShapeRoot& root) {
+  const Chart& c = p.charts[root.chart];
+  tighten(c.dimensions(), root.coordinate, ratiosOf<Ball>(p.equations), chartEquations(p, c));
 }
 
 // The box grown by an eighth of its width each way where that stays inside
@@ -322,87 +238,6 @@ double width(const Chart& c, const Box& b, int& widest) {
     if (tw > w) widest = 1, w = tw;
   }
   return w;
-}
-
-// The root's box tightened: every root of the box stays in K(box) ∩ box.
-// Newton's steps from the box's middle, as plain estimates: where the
-// box's only root lies, to about the working precision.
-void newtonEstimate(const ShapeProblem& p, const Chart& c, const ShapeRoot& root, Ball (&x)[2]) {
-  int n = c.dimensions();
-  for (int i = 0; i < n; ++i) x[i] = midpoint(root.coordinate[i]);
-  for (int step = 0; step < 80; ++step) {
-    Dual<Ball> v[2];
-    equationRatios(p, dualAngles(c, x), n, v);
-    Ball f[2], j[2][2];
-    for (int i = 0; i < n; ++i) {
-      f[i] = midpoint(v[i].value() - p.equations[i].ratio());
-      for (int k = 0; k < n; ++k) j[i][k] = midpoint(v[i].derivative(k));
-    }
-    Ball dx[2];
-    if (n == 1) {
-      dx[0] = f[0] / j[0][0];
-    } else {
-      Ball det = j[0][0] * j[1][1] - j[0][1] * j[1][0];
-      dx[0] = (j[1][1] * f[0] - j[0][1] * f[1]) / det;
-      dx[1] = (j[0][0] * f[1] - j[1][0] * f[0]) / det;
-    }
-    bool small = true;
-    for (int i = 0; i < n; ++i) {
-      if (!dx[i].finite()) return;
-      Ball next = midpoint(x[i] - dx[i]);
-      if (!arb_contains(root.coordinate[i].get(), next.get())) return;
-      small = small &&
-              (dx[i].zero() || exact::compareOr(abs(dx[i]) * exact::scaled2(Ball(1L), bits() - 8),
-                                                abs(x[i]), 1) < 0);
-      x[i] = next;
-    }
-    if (small) return;
-  }
-}
-
-// The root's box tightened to about the working precision: a small box
-// round Newton's estimate that Krawczyk's test proves holds a root holds
-// the box's only one; else K(box) ∩ box, step by step.
-void tighten(const ShapeProblem& p, ShapeRoot& root) {
-  const Chart& c = p.charts[root.chart];
-  int n = c.dimensions();
-  std::vector<Ball> ratios = ratiosOf<Ball>(p);
-  Ball x[2];
-  newtonEstimate(p, c, root, x);
-  for (long shift = bits() - 16; shift > 8; shift -= 16) {
-    Ball small[2], k[2];
-    bool inside = true;
-    for (int i = 0; i < n; ++i) {
-      Ball radius = exact::scaled2(abs(x[i]) + Ball(1L), -shift);
-      arb_union(small[i].get(), (x[i] - radius).get(), (x[i] + radius).get(), bits());
-      inside = inside && arb_contains(root.coordinate[i].get(), small[i].get());
-    }
-    if (!inside) break;
-    if (krawczyk(p, c, small, k, ratios) == Krawczyk::Unique) {
-      for (int i = 0; i < n; ++i) root.coordinate[i] = k[i];
-      return;
-    }
-  }
-  for (int step = 0; step < 200; ++step) {
-    Ball k[2] = {root.coordinate[0], root.coordinate[1]};
-    if (krawczyk(p, c, root.coordinate, k, ratios) == Krawczyk::None) break;
-    bool narrower = false;
-    for (int i = 0; i < n; ++i) {
-      Ball both;
-      if (!arb_intersection(both.get(), k[i].get(), root.coordinate[i].get(), bits())) return;
-      // Go on while a step still takes a tenth off a radius.
-      if (mag_cmp(arb_radref(both.get()), arb_radref(root.coordinate[i].get())) < 0) {
-        mag_t tenth;
-        mag_init(tenth);
-        mag_mul_ui(tenth, arb_radref(both.get()), 10);
-        mag_div_ui(tenth, tenth, 9);
-        narrower = narrower || mag_cmp(tenth, arb_radref(root.coordinate[i].get())) < 0;
-        mag_clear(tenth);
-      }
-      root.coordinate[i] = both;
-    }
-    if (!narrower) break;
-  }
 }
 
 void anglesOf(const ShapeProblem& p, const ShapeRoot& root, Ball (&angles)[3]) {
@@ -456,6 +291,9 @@ constexpr int kDeepestBlowUp = 12;
 // Boxes narrower than this are looked at with Arb's balls too: a double's
 // rounding is no longer small beside what a box that size must tell apart.
 constexpr double kNarrowForDoubles = 0x1p-24;
+// Narrower than this, a box of mirror pairs that neither test settles is
+// where two of them merge.
+constexpr double kMergingWidth = 0x1p-30;
 
 Box startOf(const Chart& c, int index) {
   Box b;
@@ -532,8 +370,9 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
   std::vector<ShapeRoot> found;
   std::vector<std::array<Ball, 2>> proven;  // each root's box of uniqueness
   int looked = 0;
-  std::vector<Interval> quickRatios = ratiosOf<Interval>(p);
-  std::vector<Ball> ballRatios = ratiosOf<Ball>(p);
+  bool mirrorPairs = !mirrorApexes(problem).empty();
+  std::vector<Interval> quickRatios = ratiosOf<Interval>(p.equations);
+  std::vector<Ball> ballRatios = ratiosOf<Ball>(p.equations);
   while (!stack.empty()) {
     Box b = stack.back();
     stack.pop_back();
@@ -542,6 +381,7 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
       blown.resize(p.charts.size(), false);
       if (p.charts[b.chart].depth >= kDeepestBlowUp) {
         ++result.unsettledBoxes;
+        result.unsettled.push_back(hullOf(p.charts[b.chart], b));
       } else if (!blown[b.chart]) {
         blown[b.chart] = true;
         blowUp(p.charts, b.chart, stack);
@@ -558,13 +398,13 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
     if (interior(c, b) && w < 0.125) {
       Box around = grown(c, b);
       Interval quick[2] = {around.coordinate<Interval>(0), around.coordinate<Interval>(1)}, k[2];
-      Krawczyk test = krawczyk(p, c, quick, k, quickRatios);
+      Krawczyk test = krawczyk(c.dimensions(), quick, k, quickRatios, chartEquations(p, c));
       if (test == Krawczyk::None) continue;
       if (test == Krawczyk::Unique || narrow) {
         // A root is proven again on the ball's box, which is the box that
         // is kept: its ends as exact as the box's.
         Ball box[2] = {around.coordinate(0), around.coordinate(1)}, ballK[2];
-        test = krawczyk(p, c, box, ballK, ballRatios);
+        test = krawczyk(c.dimensions(), box, ballK, ballRatios, chartEquations(p, c));
         if (test == Krawczyk::None) continue;
         if (test == Krawczyk::Unique) {
           found.push_back({b.chart, {box[0], box[1]}});
@@ -574,8 +414,11 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
       }
     }
     Ball middle = exact::scaled2(b.low[widest] + b.high[widest], -1);
-    if (++looked > p.budget) {
+    // Where mirror images merge no box around them is ever proven: a box
+    // this narrow is left to the mirror band (mirror_search.h).
+    if (++looked > p.budget || (mirrorPairs && w < kMergingWidth)) {
       ++result.unsettledBoxes;
+      result.unsettled.push_back(hullOf(c, b));
       continue;
     }
     Box lower = b, upper = b;
@@ -585,7 +428,7 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
     stack.push_back(lower);
   }
   // A root near the edge of two boxes is proven in both: keep one.
-  for (ShapeRoot& r : found) tighten(p, r);
+  for (ShapeRoot& r : found) tightenRoot(p, r);
   for (size_t i = 0; i < found.size(); ++i) {
     bool seen = false;
     for (size_t j = 0; j < result.roots.size() && !seen; ++j) {
@@ -610,7 +453,7 @@ void rootAngles(const ShapeProblem& problem, const ShapeSearch& search, const Sh
   ShapeProblem p = problem;
   p.charts = search.charts;
   ShapeRoot tight = root;
-  tighten(p, tight);
+  tightenRoot(p, tight);
   anglesOf(p, tight, angles);
 }
 

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "anysolve/enclosure.h"
 #include "anysolve/measure.h"
 #include "exact/ball.h"
 
@@ -55,6 +56,14 @@ struct ShapeEquation {
   Ball ratio() const;
 };
 
+/// Each equation's ratio, as the enclosure E.
+template <class E>
+std::vector<E> ratiosOf(const std::vector<ShapeEquation>& equations) {
+  std::vector<E> out;
+  for (const ShapeEquation& e : equations) out.push_back(enclose<E>(e.ratio()));
+  return out;
+}
+
 struct ShapeProblem {
   std::vector<Chart> charts;
   Measure reference = Measure::Circumradius;
@@ -70,11 +79,18 @@ struct ShapeRoot {
   Ball coordinate[2];
 };
 
+/// The angles over pi of a region of shapes, each between low and high.
+struct AngleHull {
+  double low[3], high[3];
+};
+
 struct ShapeSearch {
   std::vector<Chart> charts;  ///< the problem's, and those of blown-up corners
   std::vector<ShapeRoot> roots;
-  /// Boxes neither ruled out nor proven within the search's budget.
+  /// Boxes neither ruled out nor proven within the search's budget, and
+  /// where they are.
   int unsettledBoxes = 0;
+  std::vector<AngleHull> unsettled;
 };
 
 /// Searches at the working precision.

@@ -138,4 +138,26 @@ void decideCoincidences(std::vector<TriangleParts>& triangles,
   }
 }
 
+bool exactlyIsosceles(const TriangleParts& t, int apex, const std::vector<GivenMeasure>& measures,
+                      Ball& apexAngle) {
+  std::array<Rational, 3> squares;
+  const Ball* sides[3] = {&t.X, &t.Y, &t.Z};
+  for (int k = 0; k < 3; ++k) {
+    if (!simplestInside(sqr(*sides[k]), squares[k].q)) return false;
+  }
+  // The side facing the apex, and the two beside it (Y faces A, X faces B).
+  constexpr int kFacing[3] = {1, 0, 2};
+  int base = kFacing[apex], leg = (base + 1) % 3, other = (base + 2) % 3;
+  if (!fmpq_equal(squares[leg].q, squares[other].q) || !meetsAll(squares, measures)) return false;
+  // cos(apex) = 1 - base^2 / (2 leg^2), exactly; the angle over pi.
+  Rational ratio;
+  fmpq_div(ratio.q, squares[base].q, squares[leg].q);
+  Ball cosine;
+  arb_set_fmpq(cosine.get(), ratio.q, exact::WorkingPrecision::bits());
+  cosine = Ball(1L) - exact::scaled2(cosine, -1);
+  Ball sine = sqrt(Ball(1L) - sqr(cosine));
+  apexAngle = exact::atan2(sine, cosine) / exact::pi();
+  return true;
+}
+
 }  // namespace anglewise

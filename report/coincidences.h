@@ -19,4 +19,11 @@ namespace anglewise {
 void decideCoincidences(std::vector<TriangleParts>& triangles,
                         const std::vector<anysolve::GivenMeasure>& measures);
 
+/// Whether the triangle enclosed by `t` is exactly isosceles with its two
+/// sides beside corner `apex` equal: the simplest rational squares inside
+/// its sides' enclosures, equal beside the apex, meet the measures exactly.
+/// Then `apexAngle` encloses that exact triangle's apex angle over pi.
+bool exactlyIsosceles(const TriangleParts& t, int apex,
+                      const std::vector<anysolve::GivenMeasure>& measures, exact::Ball& apexAngle);
+
 }  // namespace anglewise

@@ -254,7 +254,7 @@ TriangleReport makeReport(const ReportInput& input) {
     if (report.settled || bits >= most) break;
   }
   report.precisionBits = static_cast<int>(bits);
-  report.countProven = !measured || measured->search.unsettledBoxes == 0;
+  report.countProven = !measured || countProven(*measured);
   report.settled = report.settled && report.countProven;
   if (!input.refusal.empty()) {
     // A refused Display read nothing: with nothing read before it either,

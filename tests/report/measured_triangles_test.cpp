@@ -57,6 +57,12 @@ const char kProvenOne[] =
     ": its shape is proven the only one in a box (Krawczyk's test), and every other shape is "
     "ruled out";
 
+const char kMirrorSearched[] =
+    "; next to the isosceles shapes each pair of mirror images was searched as one shape";
+const char kMirrorMerged[] =
+    "; next to the isosceles shapes each pair of mirror images was searched as one shape, and the "
+    "isosceles triangle where a pair merges decided exactly";
+
 INSTANTIATE_TEST_SUITE_P(
     Known, MeasuredTrianglesTest,
     testing::Values(
@@ -128,6 +134,46 @@ INSTANTIATE_TEST_SUITE_P(
               {"5", "6", "5", "73.73979529", "53.13010235", "53.13010235"}},
              {"isosceles acute", "isosceles acute"},
              std::string("X, area and inradius fix two triangles") + kProven},
+        // Mirror images that merge: the 5-5-6 triangle, where two mirror
+        // images of the same hZ, perimeter and circumradius meet. Just
+        // beside it, a pair or none.
+        Case{"MirrorImagesMerge",
+             {{"hZ", 4}, {"perimeter", 16}, {"circumradius", 3.125}},
+             {{"5", "5", "6", "53.13010235", "53.13010235", "73.73979529"}},
+             {"isosceles acute"},
+             std::string("hZ, perimeter and circumradius fix one triangle") + kProvenOne +
+                 kMirrorMerged},
+        Case{
+            "MirrorImagesBesideTheirMerging",
+            {{"hZ", 4}, {"perimeter", 16}, {"circumradius", 3.1250001}},
+            {{"5.00268406", "4.99731754", "5.9999984", "53.08913443", "53.17112895", "73.73973662"},
+             {"4.99731754", "5.00268406", "5.9999984", "53.17112895", "53.08913443",
+              "73.73973662"}},
+            {"scalene acute", "scalene acute"},
+            std::string("hZ, perimeter and circumradius fix two triangles") + kProven},
+        Case{"MirrorImagesBeforeTheyMeet",
+             {{"hZ", 4}, {"perimeter", 16}, {"circumradius", 3.1249999}},
+             {},
+             {},
+             "no shape meets hZ, perimeter and circumradius: every shape is ruled out"},
+        // The bisector a hair shorter than the median: a pair 1e-7 from
+        // the isosceles triangle, which only the mirror's coordinates part.
+        Case{"MirrorPairAHairApart",
+             {{"Z", 6}, {"mZ", 4}, {"tC", 3.9999999999999996}},
+             {{"4.99999995", "5.00000005", "6", "53.13010307", "53.13010164", "73.73979529"},
+              {"5.00000005", "4.99999995", "6", "53.13010164", "53.13010307", "73.73979529"}},
+             {"scalene acute", "scalene acute"},
+             std::string("Z, mZ and tC fix two triangles") + kProven + kMirrorSearched},
+        // Area, perimeter and circumradius keep every mirror: the 5-5-6
+        // triangle in each of its three labellings, each where a pair merges.
+        Case{"EveryMirrorMerges",
+             {{"area", 12}, {"perimeter", 16}, {"circumradius", 3.125}},
+             {{"5", "6", "5", "73.73979529", "53.13010235", "53.13010235"},
+              {"6", "5", "5", "53.13010235", "73.73979529", "53.13010235"},
+              {"5", "5", "6", "53.13010235", "53.13010235", "73.73979529"}},
+             {"isosceles acute", "isosceles acute", "isosceles acute"},
+             std::string("area, perimeter and circumradius fix three triangles") + kProven +
+                 kMirrorMerged},
         Case{"TwoAnglesAndAMedian",
              {{"A", 30}, {"B", 60}, {"mZ", 5}},
              {{"8.66025404", "5", "10", "30", "60", "90"}},

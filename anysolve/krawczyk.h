@@ -1,0 +1,145 @@
+#pragma once
+// Krawczyk's test and the tightening of a proven root, for n (1 or 2)
+// equations f_i(x) = ratio_i in n unknowns over a box. `evaluate(x, out)`
+// fills out[i] with f_i over x (an array of n enclosures E) as a Dual, its
+// derivatives along the unknowns with it; one evaluator serves both
+// enclosures, so it is a generic lambda.
+#include <vector>
+
+#include "anysolve/dual.h"
+#include "exact/decide.h"
+
+namespace anglewise::anysolve {
+
+enum class Krawczyk { Unique, None, Unknown };
+
+/// The Krawczyk operator on `box`: every root there lies in `out`; `out`
+/// inside the box's interior proves exactly one, and `out` apart from the
+/// box proves none.
+template <class E, class Evaluate>
+Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& ratios,
+                  Evaluate&& evaluate) {
+  E mid[2] = {midpoint(box[0]), midpoint(box[1])};
+  Dual<E> vm[2], vb[2];
+  evaluate(mid, vm);
+  evaluate(box, vb);
+  E f[2], jm[2][2], jb[2][2];
+  for (int i = 0; i < n; ++i) {
+    f[i] = vm[i].value() - ratios[static_cast<size_t>(i)];
+    for (int j = 0; j < n; ++j) {
+      jm[i][j] = midpoint(vm[i].derivative(j)), jb[i][j] = vb[i].derivative(j);
+    }
+  }
+  // Y: the inverse of the Jacobian at the midpoint, as exact numbers.
+  E y[2][2];
+  if (n == 1) {
+    y[0][0] = midpoint(E(1L) / jm[0][0]);
+  } else {
+    E det = jm[0][0] * jm[1][1] - jm[0][1] * jm[1][0];
+    y[0][0] = midpoint(jm[1][1] / det), y[0][1] = midpoint(-jm[0][1] / det);
+    y[1][0] = midpoint(-jm[1][0] / det), y[1][1] = midpoint(jm[0][0] / det);
+  }
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      if (!y[i][j].finite()) return Krawczyk::Unknown;
+    }
+  }
+  bool inside = true;
+  for (int i = 0; i < n; ++i) {
+    E k = mid[i];
+    for (int j = 0; j < n; ++j) k = k - y[i][j] * f[j];
+    for (int j = 0; j < n; ++j) {
+      E m = E(i == j ? 1L : 0L);
+      for (int l = 0; l < n; ++l) m = m - y[i][l] * jb[l][j];
+      k = k + m * (box[j] - mid[j]);
+    }
+    if (!k.finite()) return Krawczyk::Unknown;
+    if (!overlaps(k, box[i])) return Krawczyk::None;
+    inside = inside && containsInterior(box[i], k);
+    out[i] = k;
+  }
+  return inside ? Krawczyk::Unique : Krawczyk::Unknown;
+}
+
+/// Newton's steps from the box's middle, as plain estimates: where the
+/// box's only root lies, to about the working precision.
+template <class Evaluate>
+void newtonEstimate(int n, const Ball (&box)[2], const std::vector<Ball>& ratios,
+                    Evaluate&& evaluate, Ball (&x)[2]) {
+  long bits = exact::WorkingPrecision::bits();
+  for (int i = 0; i < n; ++i) x[i] = midpoint(box[i]);
+  for (int step = 0; step < 80; ++step) {
+    Dual<Ball> v[2];
+    evaluate(x, v);
+    Ball f[2], j[2][2];
+    for (int i = 0; i < n; ++i) {
+      f[i] = midpoint(v[i].value() - ratios[static_cast<size_t>(i)]);
+      for (int k = 0; k < n; ++k) j[i][k] = midpoint(v[i].derivative(k));
+    }
+    Ball dx[2];
+    if (n == 1) {
+      dx[0] = f[0] / j[0][0];
+    } else {
+      Ball det = j[0][0] * j[1][1] - j[0][1] * j[1][0];
+      dx[0] = (j[1][1] * f[0] - j[0][1] * f[1]) / det;
+      dx[1] = (j[0][0] * f[1] - j[1][0] * f[0]) / det;
+    }
+    bool small = true;
+    for (int i = 0; i < n; ++i) {
+      if (!dx[i].finite()) return;
+      Ball next = midpoint(x[i] - dx[i]);
+      if (!arb_contains(box[i].get(), next.get())) return;
+      small = small &&
+              (dx[i].zero() ||
+               exact::compareOr(abs(dx[i]) * exact::scaled2(Ball(1L), bits - 8), abs(x[i]), 1) < 0);
+      x[i] = next;
+    }
+    if (small) return;
+  }
+}
+
+/// A proven root's box tightened to about the working precision: a small
+/// box round Newton's estimate that Krawczyk's test proves holds a root
+/// holds the box's only one; else K(box) ∩ box, step by step.
+template <class Evaluate>
+void tighten(int n, Ball (&box)[2], const std::vector<Ball>& ratios, Evaluate&& evaluate) {
+  long bits = exact::WorkingPrecision::bits();
+  Ball x[2];
+  newtonEstimate(n, box, ratios, evaluate, x);
+  for (long shift = bits - 16; shift > 8; shift -= 16) {
+    Ball small[2], k[2];
+    bool inside = true;
+    for (int i = 0; i < n; ++i) {
+      Ball radius = exact::scaled2(abs(x[i]) + Ball(1L), -shift);
+      arb_union(small[i].get(), (x[i] - radius).get(), (x[i] + radius).get(), bits);
+      inside = inside && arb_contains(box[i].get(), small[i].get());
+    }
+    if (!inside) break;
+    if (krawczyk(n, small, k, ratios, evaluate) == Krawczyk::Unique) {
+      for (int i = 0; i < n; ++i) box[i] = k[i];
+      return;
+    }
+  }
+  for (int step = 0; step < 200; ++step) {
+    Ball k[2] = {box[0], box[1]};
+    if (krawczyk(n, box, k, ratios, evaluate) == Krawczyk::None) break;
+    bool narrower = false;
+    for (int i = 0; i < n; ++i) {
+      Ball both;
+      if (!arb_intersection(both.get(), k[i].get(), box[i].get(), bits)) return;
+      // Go on while a step still takes a tenth off a radius.
+      if (mag_cmp(arb_radref(both.get()), arb_radref(box[i].get())) < 0) {
+        mag_t tenth;
+        mag_init(tenth);
+        mag_mul_ui(tenth, arb_radref(both.get()), 10);
+        mag_div_ui(tenth, tenth, 9);
+        narrower = narrower || mag_cmp(tenth, arb_radref(box[i].get())) < 0;
+        mag_clear(tenth);
+      }
+      box[i] = both;
+    }
+    if (!narrower) break;
+  }
+}
+
+}  // namespace anglewise::anysolve
