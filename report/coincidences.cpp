@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <tuple>
 
@@ -27,12 +29,19 @@ struct Rational {
 };
 
 // The most bits a guessed square's numerator or denominator may have:
-// coincidences come from values people type, not from 64-bit accidents.
-constexpr slong kMostBits = 64;
+// enough for the squares of doubles' values of the measures' sizes, which
+// is where the values people type come to lie.
+slong mostBits(const std::vector<GivenMeasure>& measures) {
+  int widest = 0;
+  for (const GivenMeasure& g : measures) {
+    if (g.value != 0) widest = std::max(widest, std::abs(std::ilogb(g.value)));
+  }
+  return 128 + 4 * widest;
+}
 
 // The simplest rational inside `value` (its ends rounded outward: a guess
 // only, checked exactly after), where it is simple enough.
-bool simplestInside(const Ball& value, fmpq_t out) {
+bool simplestInside(const Ball& value, slong most, fmpq_t out) {
   arf_t low, high;
   arf_init(low), arf_init(high);
   arb_get_interval_arf(low, high, value.get(), 2 * exact::WorkingPrecision::bits());
@@ -41,7 +50,8 @@ bool simplestInside(const Ball& value, fmpq_t out) {
     Rational l, r;
     arf_get_fmpq(l.q, low), arf_get_fmpq(r.q, high);
     fmpq_simplest_between(out, l.q, r.q);
-    ok = fmpz_bits(fmpq_numref(out)) <= kMostBits && fmpz_bits(fmpq_denref(out)) <= kMostBits;
+    auto bits = [](const fmpz_t n) { return static_cast<slong>(fmpz_bits(n)); };
+    ok = bits(fmpq_numref(out)) <= most && bits(fmpq_denref(out)) <= most;
   }
   arf_clear(low), arf_clear(high);
   return ok;
@@ -94,7 +104,9 @@ void decideCoincidences(std::vector<TriangleParts>& triangles,
     std::array<Rational, 3> squares;
     const Ball* sides[3] = {&t.X, &t.Y, &t.Z};
     bool simple = true;
-    for (int k = 0; k < 3 && simple; ++k) simple = simplestInside(sqr(*sides[k]), squares[k].q);
+    for (int k = 0; k < 3 && simple; ++k) {
+      simple = simplestInside(sqr(*sides[k]), mostBits(measures), squares[k].q);
+    }
     if (!simple) continue;
     if (!meetsAll(squares, measures)) continue;
     // Another solution whose enclosures hold the same squares could be it.
@@ -113,7 +125,7 @@ void decideCoincidences(std::vector<TriangleParts>& triangles,
     bool dyadic = true;
     for (int k = 0; k < 3; ++k) {
       arb_set_fmpq(exactSquares[k].get(), squares[k].q,
-                   std::max(exact::WorkingPrecision::bits(), 4 * kMostBits));
+                   std::max(exact::WorkingPrecision::bits(), 4 * mostBits(measures)));
       dyadic = dyadic && exactSquares[k].exact();
     }
     std::string why;
@@ -143,7 +155,7 @@ bool exactlyIsosceles(const TriangleParts& t, int apex, const std::vector<GivenM
   std::array<Rational, 3> squares;
   const Ball* sides[3] = {&t.X, &t.Y, &t.Z};
   for (int k = 0; k < 3; ++k) {
-    if (!simplestInside(sqr(*sides[k]), squares[k].q)) return false;
+    if (!simplestInside(sqr(*sides[k]), mostBits(measures), squares[k].q)) return false;
   }
   // The side facing the apex, and the two beside it (Y faces A, X faces B).
   constexpr int kFacing[3] = {1, 0, 2};

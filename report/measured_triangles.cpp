@@ -114,7 +114,6 @@ int madeByMirrorRoot(const MeasuredSearch& f, const anysolve::MirrorSearch& band
     anysolve::mirrorRootShape(f.plan.problem, b, root, g, c);
     int side = exact::compareOr(c, Ball(1L), exact::kUndecided);
     if (side != exact::kUndecided) return side < 0 ? 2 : side > 0 ? 0 : 1;
-    if (bits > kSearchBits) continue;
     Ball shape[3], exactApex;
     pairAngles(b.apex, g, Ball(), shape);
     // The exact isosceles triangle is the box's root where its apex angle

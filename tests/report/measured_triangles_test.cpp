@@ -143,6 +143,17 @@ INSTANTIATE_TEST_SUITE_P(
              {"isosceles acute"},
              std::string("hZ, perimeter and circumradius fix one triangle") + kProvenOne +
                  kMirrorMerged},
+        // The same merging at 2^-40 times (1 + 2^-30) the size: squares
+        // of 140 bits, still decided exactly.
+        Case{"MirrorImagesMergeAtATinySize",
+             {{"hZ", 3.637978810479845e-12},
+              {"perimeter", 1.455191524191938e-11},
+              {"circumradius", 2.8421709456873787e-12}},
+             {{"4.54747351309981e-12", "4.54747351309981e-12", "5.45696821571977e-12",
+               "53.13010235", "53.13010235", "73.73979529"}},
+             {"isosceles acute"},
+             std::string("hZ, perimeter and circumradius fix one triangle") + kProvenOne +
+                 kMirrorMerged},
         Case{
             "MirrorImagesBesideTheirMerging",
             {{"hZ", 4}, {"perimeter", 16}, {"circumradius", 3.1250001}},
