@@ -34,7 +34,7 @@ class DesktopApp {
   MainWindowWidget& widget() { return *widget_; }
   MainWindow& model() { return *model_; }
   QtMessageBox& messages() { return messages_; }
-  QPrinter& printer() { return printer_; }
+  QPrinter& printer() { return printer_.get(); }
   QtPrintWaitWindow& printWait() { return wait_; }
   QtWindowFrame& frame() { return frame_; }
   ReportActions& reports() { return *reports_; }
@@ -57,7 +57,7 @@ class DesktopApp {
   TeePictureBox picture_;
   QtSettingsStore settings_;
   QtWindowFrame frame_;
-  QPrinter printer_;
+  LazyPrinter printer_;
   QtPictureSaver saver_;
   QtPrintSetupDialog dialog_;
   QtPrintWaitWindow wait_;

@@ -45,7 +45,7 @@ bool QtPictureSaver::savePicture(const std::string& path) {
 }
 
 PrintSetupDialog::Result QtPrintSetupDialog::showPrintSetup(const std::string& title) {
-  QPrintDialog dialog(&printer_, owner_);
+  QPrintDialog dialog(&printer_.get(), owner_);
   dialog.setWindowTitle(QString::fromStdString(title));
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
   return dialog.exec() == QDialog::Accepted ? Result::Accepted : Result::Cancelled;
@@ -101,20 +101,20 @@ void QtPrintWaitWindow::hide() {
   if (window_) window_->hide();
 }
 
-double QtPrinter::twipsToDevice(double twips) const {
-  return twips * printer_.resolution() / 1440.0;
+double QtPrinter::twipsToDevice(double twips) {
+  return twips * printer_.get().resolution() / 1440.0;
 }
 
 void QtPrinter::beginPage() {
   if (painter_.isActive()) return;
-  if (!painter_.begin(&printer_)) throw RuntimeError(kErrPrinter);
+  if (!painter_.begin(&printer_.get())) throw RuntimeError(kErrPrinter);
   y_ = 0;
 }
 
 void QtPrinter::setFont(const std::string& name, double points, bool bold) {
   // A page left unfinished by an earlier fault is thrown away.
   if (painter_.isActive()) {
-    printer_.abort();
+    printer_.get().abort();
     painter_.end();
   }
   font_ = QFont(QString::fromStdString(name));
@@ -130,7 +130,7 @@ void QtPrinter::setFontSize(double points) {
 void QtPrinter::printText(const std::string& text) {
   beginPage();
   painter_.setFont(font_);
-  QFontMetricsF metrics(font_, &printer_);
+  QFontMetricsF metrics(font_, &printer_.get());
   for (const QString& line : QString::fromStdString(text).split(QChar('\r'))) {
     painter_.drawText(QPointF(0, y_ + metrics.ascent()), line);
     y_ += metrics.height();

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <functional>
+#include <memory>
 
 #include "figure/printing.h"
 #include "platform/picture_widget.h"
@@ -15,6 +16,20 @@
 class QLabel;
 
 namespace anglewise {
+
+/// The printer, made the first time printing asks for it: making a QPrinter
+/// loads the system's print support (CUPS and the dozen libraries it
+/// brings), which a start that never prints need not carry.
+class LazyPrinter {
+ public:
+  QPrinter& get() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+  }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+};
 
 class QtPictureSaver : public PictureSaver {
  public:
@@ -27,11 +42,11 @@ class QtPictureSaver : public PictureSaver {
 
 class QtPrintSetupDialog : public PrintSetupDialog {
  public:
-  QtPrintSetupDialog(QPrinter& printer, QWidget* owner) : printer_(printer), owner_(owner) {}
+  QtPrintSetupDialog(LazyPrinter& printer, QWidget* owner) : printer_(printer), owner_(owner) {}
   Result showPrintSetup(const std::string& title) override;
 
  private:
-  QPrinter& printer_;
+  LazyPrinter& printer_;
   QPointer<QWidget> owner_;
 };
 
@@ -65,7 +80,7 @@ class QtPrintWaitWindow : public PrintWaitWindow {
 /// set last; a fault raises RuntimeError 482.
 class QtPrinter : public PrinterPort {
  public:
-  explicit QtPrinter(QPrinter& printer) : printer_(printer) {}
+  explicit QtPrinter(LazyPrinter& printer) : printer_(printer) {}
   void setFont(const std::string& name, double points, bool bold) override;
   void setFontSize(double points) override;
   void printText(const std::string& text) override;
@@ -74,8 +89,8 @@ class QtPrinter : public PrinterPort {
 
  private:
   void beginPage();
-  double twipsToDevice(double twips) const;
-  QPrinter& printer_;
+  double twipsToDevice(double twips);
+  LazyPrinter& printer_;
   QPainter painter_;
   QFont font_;
   double y_ = 0;

@@ -99,6 +99,26 @@ TEST_F(PlacementTest, SplashShowsNameAndVersion) {
   EXPECT_EQ(splash.findChild<QLabel*>("Lable1")->text(), "For Windows Ver. 2.3");
 }
 
+// Whether a library whose file name holds `name` is mapped into this
+// process.
+bool libraryLoaded(const QString& name) {
+  QFile maps("/proc/self/maps");
+  return maps.open(QIODevice::ReadOnly) && QString(maps.readAll()).contains(name);
+}
+
+using StartTest = GuiTest;
+
+// The system's print support (CUPS and the libraries it brings) comes in
+// the first time printing needs the printer, not at start. Each test runs
+// in a process of its own, so no earlier test has printed.
+TEST_F(StartTest, PrintSupportWaitsForPrinting) {
+  DesktopApp app;
+  app.widget().show();
+  EXPECT_FALSE(libraryLoaded("libcups"));
+  app.printer();
+  EXPECT_TRUE(libraryLoaded("libcups"));
+}
+
 class PrintTest : public GuiTest {
  protected:
   PrintTest() {
