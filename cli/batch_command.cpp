@@ -6,9 +6,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "cli/any_rows.h"
@@ -321,14 +323,15 @@ class BatchRun : public CsvRowSink {
       : source_(source), out_(out), err_(err), options_(options) {
     int parts = options.jobs > 0 ? options.jobs : availableCores();
     if (parts > 1) {
-      pool_.emplace(parts, exact::releaseThreadCaches);
-      parts = pool_->parts();
+      // A helper for each part: this thread reads the next round meanwhile.
+      pool_.emplace(parts + 1, exact::releaseThreadCaches);
+      parts = pool_->parts() - 1;
     }
     for (int part = 0; part < parts; ++part) {
       // Only the first row of all heads the output with the names.
       solvers_.push_back(std::make_unique<RowSolver>(options, part == 0 && options.header));
     }
-    pending_.resize(kRowsPerSolver * solvers_.size());
+    for (std::vector<PendingRow>& round : pending_) round.resize(kRowsPerSolver * solvers_.size());
     for (const NamedControl& entry : solvers_.front()->window.window.controls()) {
       if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);
     }
@@ -383,13 +386,25 @@ class BatchRun : public CsvRowSink {
   int finish() {
     if (!header_ && status_ == kExitOk) fail(source_ + " has no header row", kExitUsage);
     answerPending();
+    settleRound();
     return status_;
+  }
+
+  ~BatchRun() {
+    // A round still running (a failure left it) uses the rows and solvers.
+    if (inFlight_ > 0) {
+      try {
+        pool_->finishRound();
+      } catch (...) {
+      }
+    }
   }
 
   /// A signal asked to stop: the rows read whole so far are answered and
   /// written whole.
   int stopBy(int signal) {
     answerPending();
+    settleRound();
     if (stopped_) return status_;
     stopped_ = true;
     err_ << "anglewise-cli: stopped by " << signalName(signal) << " after " << rows_
@@ -480,7 +495,7 @@ class BatchRun : public CsvRowSink {
     RowRequest request;
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
-    PendingRow& row = pending_[pendingCount_++];
+    PendingRow& row = pending_[reading_][pendingCount_++];
     if (any_) {
       AnyRow read;
       read.id = rowNumber_;
@@ -494,7 +509,7 @@ class BatchRun : public CsvRowSink {
       } else {
         row.take(std::move(read));
       }
-      if (pendingCount_ == pending_.size()) answerPending();
+      if (pendingCount_ == pending_[reading_].size()) answerPending();
       return;
     }
     if (std::optional<std::string> error = readRow(columns_, named_, cells_, request)) {
@@ -502,7 +517,7 @@ class BatchRun : public CsvRowSink {
     } else {
       row.take(request);
     }
-    if (pendingCount_ == pending_.size()) answerPending();
+    if (pendingCount_ == pending_[reading_].size()) answerPending();
   }
 
   // A row that could not be read whole: its id if it came before the
@@ -516,36 +531,55 @@ class BatchRun : public CsvRowSink {
       AnyRow read;
       read.id = rowNumber_;
       readAnyRow(anyColumns_, cells_.view(), 0, read);
-      pending_[pendingCount_++].fail(read.id, reason);
+      pending_[reading_][pendingCount_++].fail(read.id, reason);
     } else {
       readId(columns_, cells_, request);
-      pending_[pendingCount_++].fail(request.id, reason);
+      pending_[reading_][pendingCount_++].fail(request.id, reason);
     }
-    if (pendingCount_ == pending_.size()) answerPending();
+    if (pendingCount_ == pending_[reading_].size()) answerPending();
   }
 
-  // The rows read so far, answered in slices on the solvers' threads and
-  // written in their order.
+  // The rows read so far, answered in slices on the solvers' threads while
+  // this one reads the next round, and written in their order once the
+  // round before them is.
   void answerPending() {
-    size_t count = pendingCount_, parts = solvers_.size();
+    size_t count = pendingCount_;
     pendingCount_ = 0;
+    settleRound();
     if (count == 0 || stopped_) return;
-    auto slice = [&](int part) {
-      size_t index = static_cast<size_t>(part);
-      RowSolver& solver = *solvers_[index];
-      for (size_t i = count * index / parts; i < count * (index + 1) / parts; ++i) {
-        solver.answer(pending_[i], options_.report, resultNames_, any_);
-      }
-    };
+    const std::vector<PendingRow>& rows = pending_[reading_];
+    size_t parts = solvers_.size();
     if (pool_ && count >= parts) {
-      pool_->runRound(slice);
-    } else {
-      // A short round (the end of the input) on the first solver alone, so
-      // the first row of all is always its, header and all.
-      for (size_t i = 0; i < count; ++i) {
-        solvers_.front()->answer(pending_[i], options_.report, resultNames_, any_);
-      }
+      round_ = [this, &rows, count, parts](int part) {
+        size_t index = static_cast<size_t>(part - 1);
+        RowSolver& solver = *solvers_[index];
+        for (size_t i = count * index / parts; i < count * (index + 1) / parts; ++i) {
+          solver.answer(rows[i], options_.report, resultNames_, any_);
+        }
+      };
+      inFlight_ = count;
+      pool_->startRound(round_);
+      reading_ ^= 1;
+      return;
     }
+    // A short round (the end of the input) on the first solver alone, so
+    // the first row of all is always its, header and all.
+    for (size_t i = 0; i < count; ++i) {
+      solvers_.front()->answer(rows[i], options_.report, resultNames_, any_);
+    }
+    written(count);
+  }
+
+  // The round in flight, if any: waited for and written.
+  void settleRound() {
+    if (inFlight_ == 0) return;
+    size_t count = std::exchange(inFlight_, 0);
+    pool_->finishRound();
+    written(count);
+  }
+
+  // `count` rows answered: their blocks written, the progress told.
+  void written(size_t count) {
     writeBlock();
     answered_ += static_cast<long>(count);
     if (options_.progress) {
@@ -590,11 +624,15 @@ class BatchRun : public CsvRowSink {
   std::string where_;  // where the names came from, for messages
   // Each round answers this many rows a solver: enough to keep the threads
   // busy, few enough to keep memory flat.
-  static constexpr size_t kRowsPerSolver = 256;
+  static constexpr size_t kRowsPerSolver = 2048;
   std::vector<std::unique_ptr<RowSolver>> solvers_;
   std::optional<WorkPool> pool_;
-  std::vector<PendingRow> pending_;
-  size_t pendingCount_ = 0;
+  // Two rounds of rows: one read while the other is answered.
+  std::array<std::vector<PendingRow>, 2> pending_;
+  size_t reading_ = 0;       // the round being read
+  size_t pendingCount_ = 0;  // rows read into it
+  size_t inFlight_ = 0;      // rows of the other round being answered
+  std::function<void(int)> round_;
   long answered_ = 0;
   long nextProgress_ = options_.progressEvery;
   bool header_ = false;

@@ -28,6 +28,16 @@ WorkPool::~WorkPool() {
 }
 
 void WorkPool::runRound(const std::function<void(int)>& work) {
+  startRound(work);
+  try {
+    work(0);
+  } catch (...) {
+    keep(std::current_exception());
+  }
+  finishRound();
+}
+
+void WorkPool::startRound(const std::function<void(int)>& work) {
   {
     std::lock_guard lock(mutex_);
     work_ = &work;
@@ -35,11 +45,9 @@ void WorkPool::runRound(const std::function<void(int)>& work) {
     ++round_;
   }
   wake_.notify_all();
-  try {
-    work(0);
-  } catch (...) {
-    keep(std::current_exception());
-  }
+}
+
+void WorkPool::finishRound() {
   std::unique_lock lock(mutex_);
   done_.wait(lock, [this] { return running_ == 0; });
   work_ = nullptr;

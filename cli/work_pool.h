@@ -24,6 +24,11 @@ class WorkPool {
   /// Runs work(0) ... work(parts() - 1) at once and returns when all are
   /// done; then throws the first exception any part threw.
   void runRound(const std::function<void(int)>& work);
+  /// The helpers' parts alone, work(1) ... work(parts() - 1), left running
+  /// while the caller does something else; `work` must outlive the round.
+  void startRound(const std::function<void(int)>& work);
+  /// Waits for the round started; then throws as runRound does.
+  void finishRound();
 
  private:
   void serve(int part);
