@@ -593,10 +593,18 @@ class BatchRun : public CsvRowSink {
   void writeBlock() {
     for (const auto& solver : solvers_) {
       if (solver->unsolved && status_ == kExitOk) status_ = kExitNotSolved;
-      if (stopped_ || solver->writer.rows().empty()) continue;
-      if (!out_.write(solver->writer.rows())) {
-        fail("could not write the output: " + out_.error(), kExitInputOutput);
-        stopped_ = true;
+      // In blocks of whole rows of at least 64 KiB each (as RowWriter
+      // gathers them), so that a file that cannot grow ends after the last
+      // whole block that fitted.
+      std::string_view rows = solver->writer.rows();
+      while (!stopped_ && !rows.empty()) {
+        size_t end = rows.size() <= kWriteBlock ? 0 : rows.find('\n', kWriteBlock - 1) + 1;
+        if (end == 0) end = rows.size();
+        if (!out_.write(rows.substr(0, end))) {
+          fail("could not write the output: " + out_.error(), kExitInputOutput);
+          stopped_ = true;
+        }
+        rows.remove_prefix(end);
       }
       solver->writer.clear();
     }
@@ -625,6 +633,7 @@ class BatchRun : public CsvRowSink {
   // Each round answers this many rows a solver: enough to keep the threads
   // busy, few enough to keep memory flat.
   static constexpr size_t kRowsPerSolver = 2048;
+  static constexpr size_t kWriteBlock = 65536;
   std::vector<std::unique_ptr<RowSolver>> solvers_;
   std::optional<WorkPool> pool_;
   // Two rounds of rows: one read while the other is answered.
