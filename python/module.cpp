@@ -230,6 +230,7 @@ py::tuple solveTable(const std::vector<std::string>& names, const py::list& colu
     if (reader.size() != rows) throw py::value_error("the frame's columns differ in length.");
   }
   std::string csv;
+  csv.reserve(rows * (readers.size() * 8 + 1));
   for (size_t c = 0; c < names.size(); ++c) {
     if (c > 0) csv += ',';
     appendCsvCell(csv, names[c]);
@@ -261,6 +262,7 @@ py::tuple solveTable(const std::vector<std::string>& names, const py::list& colu
   };
   class TableOutput : public BatchOutput {
    public:
+    explicit TableOutput(size_t rows) : reader(rows) {}
     bool write(std::string_view block) override {
       reader.feed(block);
       return true;
@@ -269,7 +271,7 @@ py::tuple solveTable(const std::vector<std::string>& names, const py::list& colu
     TableReader reader;
   };
   TextInput in(csv);
-  TableOutput out;
+  TableOutput out(rows);
   std::string error;
   int status;
   {

@@ -33,7 +33,13 @@ void TableReader::endCell() {
 
 void TableReader::endRow() {
   endCell();
-  if (inHeader_) table_.columns.resize(table_.names.size());
+  if (inHeader_) {
+    table_.columns.resize(table_.names.size());
+    for (TextColumn& c : table_.columns) {
+      c.ends.reserve(rows_);
+      c.text.reserve(rows_ * 8);
+    }
+  }
   inHeader_ = false;
   column_ = 0;
   spill_.clear();
