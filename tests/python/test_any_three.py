@@ -73,6 +73,24 @@ def test_isosceles_where_two_solutions_merge(names):
     assert check(given, count=1)
 
 
+@pytest.mark.parametrize("names, count", [
+    (("hZ", "perimeter", "circumradius"), 1), (("Z", "perimeter", "circumradius"), 1),
+    (("Z", "inradius", "circumradius"), 1), (("hZ", "inradius", "circumradius"), 1),
+    (("hZ", "perimeter", "inradius"), 1), (("Z", "hZ", "circumradius"), 1),
+    # Measures every mirror keeps: the triangle in each of its labellings.
+    (("area", "perimeter", "circumradius"), 3), (("perimeter", "inradius", "circumradius"), 3),
+])
+def test_mirror_images_merge_in_the_isosceles_triangle(names, count):
+    # Measures of the 5-5-6 triangle that no one line from C makes equal:
+    # the mirror pairs next to it merge there, and the count is proven.
+    measured = isosceles(6.0, 5.0)
+    given = {n: float(measured[n]) for n in names}
+    report = anglewise.solve_any(**given)
+    assert report["settled"], report["why"]
+    assert all(t["type_sides"]["text"] == "isosceles" for t in report["triangles"])
+    assert check(given, count=count)
+
+
 @pytest.mark.parametrize("given, count", [
     ({"area": 24, "perimeter": 24, "C": 90}, 2),
     ({"area": 30, "perimeter": 24, "C": 90}, 0),
