@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "anysolve/dual.h"
+#include "anysolve/interval.h"
 #include "exact/decide.h"
 
 namespace anglewise::anysolve {
@@ -67,6 +68,29 @@ Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& r
     out[i] = k;
   }
   return inside ? Krawczyk::Unique : Krawczyk::Unknown;
+}
+
+/// Boxes narrower than this are looked at with Arb's balls too: a double's
+/// rounding is no longer small beside what a box that size must tell apart.
+inline constexpr double kNarrowForDoubles = 0x1p-24;
+
+/// Krawczyk's test on the box from `low` to `high` (exact ends), first in
+/// intervals of doubles, which settle most boxes at a small part of the
+/// cost. A root they prove, and any box `narrow` for them, is tested again
+/// with Arb's balls; a root is reported only so, with `box` the balls' box
+/// it is the only root of.
+template <class Evaluate>
+Krawczyk krawczykInTwoSteps(int n, const Ball (&low)[2], const Ball (&high)[2], bool narrow,
+                            const std::vector<Interval>& quickRatios,
+                            const std::vector<Ball>& ballRatios, Evaluate&& evaluate,
+                            Ball (&box)[2]) {
+  Interval quick[2], k[2];
+  for (int i = 0; i < n; ++i) quick[i] = span<Interval>(low[i], high[i]);
+  Krawczyk test = krawczyk(n, quick, k, quickRatios, evaluate);
+  if (test == Krawczyk::None || (test == Krawczyk::Unknown && !narrow)) return test;
+  Ball ballK[2];
+  for (int i = 0; i < n; ++i) box[i] = span<Ball>(low[i], high[i]);
+  return krawczyk(n, box, ballK, ballRatios, evaluate);
 }
 
 /// Newton's steps from the box's middle, as plain estimates: where the

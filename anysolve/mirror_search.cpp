@@ -33,25 +33,6 @@ Measure asIfApexC(Measure m, int apex) {
   return m;
 }
 
-// The measures a mirror image across C's bisector keeps.
-bool keptByMirror(Measure m) {
-  using M = Measure;
-  switch (m) {
-    case M::Z:
-    case M::C:
-    case M::hZ:
-    case M::mZ:
-    case M::tC:
-    case M::Area:
-    case M::Perimeter:
-    case M::Inradius:
-    case M::Circumradius:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // The shape in the unit-diameter circle, seen from the apex: its angle g
 // over pi, the side facing it, and the sum and product of the two sides
 // beside it.
@@ -157,10 +138,6 @@ bool within(int n, const Ball (&a)[2], const std::array<Ball, 2>& box) {
   return true;
 }
 
-// Boxes narrower than this are looked at with Arb's balls too, as in the
-// shape search.
-constexpr double kNarrowForDoubles = 0x1p-24;
-
 }  // namespace
 
 std::vector<int> mirrorApexes(const ShapeProblem& problem) {
@@ -171,11 +148,16 @@ std::vector<int> mirrorApexes(const ShapeProblem& problem) {
   for (int apex = 0; apex < 3; ++apex) {
     // An angle given is the apex's, or the mirror would change it.
     if (first.kind == Chart::Kind::Line && first.big != apex) continue;
-    bool kept = keptByMirror(asIfApexC(problem.reference, apex));
+    // Kept by the mirror across C's bisector, named as if the apex were C.
+    auto kept = [apex](Measure m) {
+      Measure asC = asIfApexC(m, apex);
+      return info(asC).mirror == asC;
+    };
+    bool all = kept(problem.reference);
     for (const ShapeEquation& e : problem.equations) {
-      kept = kept && keptByMirror(asIfApexC(e.measure, apex));
+      all = all && kept(e.measure);
     }
-    if (kept) out.push_back(apex);
+    if (all) out.push_back(apex);
   }
   return out;
 }
@@ -251,20 +233,14 @@ MirrorSearch searchMirror(const ShapeProblem& p, const MirrorBand& band) {
         Ball w = exact::scaled2(b.high[i] - b.low[i], -3);
         around.low[i] = b.low[i] - w, around.high[i] = b.high[i] + w;
       }
-      Interval quick[2], k[2];
-      around.enclosures(n, quick);
-      Krawczyk test = krawczyk(n, quick, k, quickRatios, equations);
+      Ball box[2];
+      Krawczyk test = krawczykInTwoSteps(n, around.low, around.high, narrow, quickRatios,
+                                         ballRatios, equations, box);
       if (test == Krawczyk::None) continue;
-      if (test == Krawczyk::Unique || narrow) {
-        Ball box[2], ballK[2];
-        around.enclosures(n, box);
-        test = krawczyk(n, box, ballK, ballRatios, equations);
-        if (test == Krawczyk::None) continue;
-        if (test == Krawczyk::Unique) {
-          found.push_back({{box[0], box[1]}});
-          proven.push_back({box[0], box[1]});
-          continue;
-        }
+      if (test == Krawczyk::Unique) {
+        found.push_back({{box[0], box[1]}});
+        proven.push_back({box[0], box[1]});
+        continue;
       }
     }
     if (++looked > kBudget) {

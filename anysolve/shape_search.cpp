@@ -288,9 +288,6 @@ bool sameRoot(const ShapeProblem& p, const ShapeRoot& a, const ShapeRoot& b,
 // the corner's blown-up charts.
 constexpr double kCorner = 1.0 / 16;
 constexpr int kDeepestBlowUp = 12;
-// Boxes narrower than this are looked at with Arb's balls too: a double's
-// rounding is no longer small beside what a box that size must tell apart.
-constexpr double kNarrowForDoubles = 0x1p-24;
 // Narrower than this, a box of mirror pairs that neither test settles is
 // where two of them merge.
 constexpr double kMergingWidth = 0x1p-30;
@@ -397,20 +394,14 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
     if (ruledOut(p, b, quickRatios) || (narrow && ruledOut(p, b, ballRatios))) continue;
     if (interior(c, b) && w < 0.125) {
       Box around = grown(c, b);
-      Interval quick[2] = {around.coordinate<Interval>(0), around.coordinate<Interval>(1)}, k[2];
-      Krawczyk test = krawczyk(c.dimensions(), quick, k, quickRatios, chartEquations(p, c));
+      Ball box[2];
+      Krawczyk test = krawczykInTwoSteps(c.dimensions(), around.low, around.high, narrow,
+                                         quickRatios, ballRatios, chartEquations(p, c), box);
       if (test == Krawczyk::None) continue;
-      if (test == Krawczyk::Unique || narrow) {
-        // A root is proven again on the ball's box, which is the box that
-        // is kept: its ends as exact as the box's.
-        Ball box[2] = {around.coordinate(0), around.coordinate(1)}, ballK[2];
-        test = krawczyk(c.dimensions(), box, ballK, ballRatios, chartEquations(p, c));
-        if (test == Krawczyk::None) continue;
-        if (test == Krawczyk::Unique) {
-          found.push_back({b.chart, {box[0], box[1]}});
-          proven.push_back({box[0], box[1]});
-          continue;
-        }
+      if (test == Krawczyk::Unique) {
+        found.push_back({b.chart, {box[0], box[1]}});
+        proven.push_back({box[0], box[1]});
+        continue;
       }
     }
     Ball middle = exact::scaled2(b.low[widest] + b.high[widest], -1);

@@ -323,9 +323,10 @@ class BatchRun : public CsvRowSink {
       : source_(source), out_(out), err_(err), options_(options) {
     int parts = options.jobs > 0 ? options.jobs : availableCores();
     if (parts > 1) {
-      // A helper for each part: this thread reads the next round meanwhile.
-      pool_.emplace(parts + 1, exact::releaseThreadCaches);
-      parts = pool_->parts() - 1;
+      // A thread for each part: this one reads the next round meanwhile.
+      pool_.emplace(parts, exact::releaseThreadCaches);
+      if (pool_->parts() == 0) pool_.reset();  // no thread to be had: this one solves
+      parts = pool_ ? pool_->parts() : 1;
     }
     for (int part = 0; part < parts; ++part) {
       // Only the first row of all heads the output with the names.
@@ -551,7 +552,7 @@ class BatchRun : public CsvRowSink {
     size_t parts = solvers_.size();
     if (pool_ && count >= parts) {
       round_ = [this, &rows, count, parts](int part) {
-        size_t index = static_cast<size_t>(part - 1);
+        size_t index = static_cast<size_t>(part);
         RowSolver& solver = *solvers_[index];
         for (size_t i = count * index / parts; i < count * (index + 1) / parts; ++i) {
           solver.answer(rows[i], options_.report, resultNames_, any_);

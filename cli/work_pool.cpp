@@ -9,7 +9,7 @@
 namespace anglewise {
 
 WorkPool::WorkPool(int parts, std::function<void()> atExit) : atExit_(std::move(atExit)) {
-  for (int part = 1; part < parts; ++part) {
+  for (int part = 0; part < parts; ++part) {
     try {
       helpers_.emplace_back([this, part] { serve(part); });
     } catch (const std::system_error&) {
@@ -25,16 +25,6 @@ WorkPool::~WorkPool() {
   }
   wake_.notify_all();
   for (std::thread& helper : helpers_) helper.join();
-}
-
-void WorkPool::runRound(const std::function<void(int)>& work) {
-  startRound(work);
-  try {
-    work(0);
-  } catch (...) {
-    keep(std::current_exception());
-  }
-  finishRound();
 }
 
 void WorkPool::startRound(const std::function<void(int)>& work) {

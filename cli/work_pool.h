@@ -1,6 +1,7 @@
 #pragma once
-// A fixed set of threads that each run one part of a round of work; the
-// calling thread runs part 0 itself. Rounds run one after another.
+// A fixed set of threads that each run one part of a round of work, while
+// the calling thread goes on with its own (reading the next round). Rounds
+// run one after another.
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -12,22 +13,19 @@ namespace anglewise {
 
 class WorkPool {
  public:
-  /// `parts` threads in all, the caller's among them (fewer where the
-  /// system gives no more); `atExit` runs on each helper thread as it ends
-  /// (to free what that thread's libraries keep).
+  /// `parts` threads (fewer where the system gives no more); `atExit` runs
+  /// on each as it ends (to free what that thread's libraries keep).
   WorkPool(int parts, std::function<void()> atExit);
   ~WorkPool();
   WorkPool(const WorkPool&) = delete;
   WorkPool& operator=(const WorkPool&) = delete;
 
-  int parts() const { return static_cast<int>(helpers_.size()) + 1; }
-  /// Runs work(0) ... work(parts() - 1) at once and returns when all are
-  /// done; then throws the first exception any part threw.
-  void runRound(const std::function<void(int)>& work);
-  /// The helpers' parts alone, work(1) ... work(parts() - 1), left running
-  /// while the caller does something else; `work` must outlive the round.
+  int parts() const { return static_cast<int>(helpers_.size()); }
+  /// Starts work(0) ... work(parts() - 1) at once and returns; `work` must
+  /// outlive the round.
   void startRound(const std::function<void(int)>& work);
-  /// Waits for the round started; then throws as runRound does.
+  /// Waits for the round started to end; then throws the first exception
+  /// any part threw.
   void finishRound();
 
  private:

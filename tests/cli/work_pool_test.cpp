@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -19,26 +20,31 @@ TEST(WorkPoolTest, EveryPartOfEveryRoundRunsOnce) {
     ASSERT_EQ(pool.parts(), 4);
     std::vector<std::atomic<int>> runs(4);
     for (int round = 0; round < 200; ++round) {
-      pool.runRound([&runs](int part) { ++runs[static_cast<size_t>(part)]; });
+      std::function<void(int)> work = [&runs](int part) { ++runs[static_cast<size_t>(part)]; };
+      pool.startRound(work);
+      pool.finishRound();
       for (const auto& count : runs) ASSERT_EQ(count, round + 1);
     }
   }
-  EXPECT_EQ(helpersEnded, 3);
+  EXPECT_EQ(helpersEnded, 4);
 }
 
 TEST(WorkPoolTest, AFailingPartFailsTheRoundAndThePoolGoesOn) {
   WorkPool pool(3, nullptr);
   for (int failing = 0; failing < 3; ++failing) {
     std::atomic<int> ran = 0;
-    EXPECT_THROW(pool.runRound([&](int part) {
+    std::function<void(int)> work = [&](int part) {
       ++ran;
       if (part == failing) throw std::bad_alloc();
-    }),
-                 std::bad_alloc);
+    };
+    pool.startRound(work);
+    EXPECT_THROW(pool.finishRound(), std::bad_alloc);
     EXPECT_EQ(ran, 3);
   }
   std::atomic<int> ran = 0;
-  pool.runRound([&ran](int) { ++ran; });
+  std::function<void(int)> work = [&ran](int) { ++ran; };
+  pool.startRound(work);
+  pool.finishRound();
   EXPECT_EQ(ran, 3);
 }
 
