@@ -118,4 +118,5 @@ def solve_frame(frame, *, report=False, jobs=None):
     columns = [frame[name].to_numpy() for name in frame.columns]
     out_names, out_columns = _anglewise.solve_table(names, columns, bool(report),
                                                     0 if jobs is None else int(jobs))
-    return pandas.DataFrame(dict(zip(out_names, out_columns)), columns=out_names)
+    # One array whose rows are the columns: pandas keeps it as it is.
+    return pandas.DataFrame(out_columns.T, columns=out_names, copy=False)

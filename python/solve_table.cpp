@@ -1,0 +1,309 @@
+// The batch over a frame's columns, for solve_frame: the columns composed
+// into the CSV batch reads, and batch's CSV answers read back into numpy
+// arrays of str while the batch goes on in a thread of its own, so that
+// making Python's strings (which needs the interpreter) overlaps solving.
+#include "python/solve_table.h"
+
+#include <pybind11/numpy.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <exception>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include "cli/batch_command.h"
+#include "python/block_queue.h"
+#include "python/table_text.h"
+
+namespace py = pybind11;
+using namespace pybind11::literals;
+
+namespace anglewise {
+namespace {
+
+// The texts of one column of a frame, as batch would read them: numbers
+// written shortest (the same double read back), missing values (NaN, None)
+// empty, strings as they are.
+class ColumnReader {
+ public:
+  explicit ColumnReader(const py::handle& column) {
+    if (py::isinstance<py::array>(column)) {
+      array_ = py::reinterpret_borrow<py::array>(column);
+      kind_ = array_.dtype().kind();
+      if (kind_ == 'f') array_ = array_.cast<py::array_t<double, py::array::forcecast>>();
+      if (kind_ == 'i' || kind_ == 'u') {
+        array_ = array_.cast<py::array_t<long long, py::array::forcecast>>();
+      }
+    } else {
+      // Any other sequence: as a numpy array of its objects.
+      array_ = py::module_::import("numpy").attr("asarray")(column, "dtype"_a = "O");
+      kind_ = 'O';
+    }
+    if (array_.ndim() != 1)
+      throw py::value_error("each column of the frame must be one-dimensional.");
+  }
+
+  size_t size() const { return static_cast<size_t>(array_.shape(0)); }
+
+  /// Appends cell i to `out` as a CSV cell.
+  void append(std::string& out, size_t i) {
+    const char* at =
+        static_cast<const char*>(array_.data()) + static_cast<py::ssize_t>(i) * array_.strides(0);
+    if (kind_ == 'f') return appendNumber(out, *reinterpret_cast<const double*>(at));
+    if (kind_ == 'i' || kind_ == 'u') {
+      char text[24];
+      out.append(
+          text,
+          std::to_chars(text, text + sizeof text, *reinterpret_cast<const long long*>(at)).ptr);
+      return;
+    }
+    if (kind_ != 'O') {
+      // Fixed-width strings and the rest: through Python's str().
+      py::object cell = array_.attr("item")(i);
+      return appendObject(out, cell.ptr());
+    }
+    appendObject(out, *reinterpret_cast<PyObject* const*>(at));
+  }
+
+ private:
+  static void appendNumber(std::string& out, double v) {
+    if (std::isnan(v)) return;
+    char text[32];
+    out.append(text, std::to_chars(text, text + sizeof text, v).ptr);
+  }
+
+  static void appendObject(std::string& out, PyObject* cell) {
+    if (cell == Py_None) return;
+    if (PyUnicode_Check(cell)) {
+      Py_ssize_t size = 0;
+      const char* text = PyUnicode_AsUTF8AndSize(cell, &size);
+      if (!text) throw py::error_already_set();
+      return appendCsvCell(out, std::string_view(text, static_cast<size_t>(size)));
+    }
+    if (PyFloat_Check(cell)) return appendNumber(out, PyFloat_AS_DOUBLE(cell));
+    py::str text = py::str(cell);
+    appendCsvCell(out, text.cast<std::string>());
+  }
+
+  py::array array_;
+  char kind_ = 'O';
+};
+
+// The rows read straight from one text.
+class TextInput : public BatchInput {
+ public:
+  explicit TextInput(std::string_view text) : text_(text) {}
+  size_t read(char* data, size_t size) override {
+    size_t count = std::min(size, text_.size() - at_);
+    std::copy_n(text_.data() + at_, count, data);
+    at_ += count;
+    return count;
+  }
+  std::string error() const override { return ""; }
+
+ private:
+  std::string_view text_;
+  size_t at_ = 0;
+};
+
+// Batch's blocks handed to the interpreter's thread.
+class QueuedOutput : public BatchOutput {
+ public:
+  explicit QueuedOutput(BlockQueue& queue) : queue_(queue) {}
+  bool write(std::string_view block) override { return queue_.push(block); }
+  std::string error() const override { return "the frame was given up"; }
+
+ private:
+  BlockQueue& queue_;
+};
+
+// Batch's output rows into numpy arrays of str, one a column, named by the
+// header row.
+class ObjectColumns : public CsvCells {
+ public:
+  explicit ObjectColumns(size_t rows) : capacity_(rows) {}
+
+  py::list names;
+
+  /// The columns as the rows of one numpy array of str (a frame's block as
+  /// pandas keeps it, so that the frame is made without a copy), cut to
+  /// the rows read.
+  py::array columns() {
+    py::array all = cells_ ? cells_ : py::array(py::dtype("O"), std::vector<py::ssize_t>{0, 0});
+    return all[py::make_tuple(py::slice(py::none(), py::none(), py::none()),
+                              py::slice(0, static_cast<py::ssize_t>(rows_), 1))];
+  }
+
+ protected:
+  void cell(size_t column, std::string_view text) override {
+    if (inHeader_) {
+      names.append(py::str(std::string(text)));
+      return;
+    }
+    if (column >= state_.size()) return;
+    if (rows_ == capacity_)
+      throw std::runtime_error("batch answered more rows than the frame has.");
+    PyObject*& slot = at(column, rows_);
+    Py_XDECREF(slot);
+    slot = state_[column].object(text).inc_ref().ptr();
+  }
+
+  void rowEnd() override {
+    if (inHeader_) {
+      inHeader_ = false;
+      state_.resize(names.size());
+      cells_ = py::array(py::dtype("O"),
+                         std::vector<py::ssize_t>{static_cast<py::ssize_t>(state_.size()),
+                                                  static_cast<py::ssize_t>(capacity_)});
+      return;
+    }
+    ++rows_;
+  }
+
+ private:
+  // One column's texts made into str objects, each text that came before
+  // (just above, or still in a small table of recent ones) given the object
+  // made for it then: a frame holds far fewer objects, and making them is
+  // most of the time this side takes. A column whose texts rarely repeat
+  // stops looking them up.
+  class Column {
+   public:
+    const py::object& object(std::string_view text) {
+      if (previous_ && text == previous_->text) return previous_->object;
+      if (!looking_) return made(fresh_, text);
+      Seen& seen = recent_[std::hash<std::string_view>{}(text) % kRecent];
+      ++lookups_;
+      if (seen.object && text == seen.text) {
+        ++hits_;
+        previous_ = &seen;
+        return seen.object;
+      }
+      if (lookups_ == kTrial && hits_ * 8 < lookups_) looking_ = false;
+      return made(seen, text);
+    }
+
+   private:
+    struct Seen {
+      std::string text;
+      py::object object;
+    };
+    static constexpr size_t kRecent = 1024, kTrial = 4096;
+
+    const py::object& made(Seen& into, std::string_view text) {
+      into.object = py::reinterpret_steal<py::object>(
+          PyUnicode_DecodeUTF8(text.data(), static_cast<py::ssize_t>(text.size()), "replace"));
+      if (!into.object) throw py::error_already_set();
+      into.text.assign(text);
+      previous_ = &into;
+      return into.object;
+    }
+
+    std::vector<Seen> recent_ = std::vector<Seen>(kRecent);
+    Seen fresh_;
+    Seen* previous_ = nullptr;
+    bool looking_ = true;
+    size_t lookups_ = 0, hits_ = 0;
+  };
+
+  PyObject*& at(size_t column, size_t row) {
+    return static_cast<PyObject**>(cells_.mutable_data())[column * capacity_ + row];
+  }
+
+  bool inHeader_ = true;
+  size_t rows_ = 0, capacity_;
+  std::vector<Column> state_;
+  py::array cells_;
+};
+
+// The frame's rows as the CSV batch reads, a header row first.
+std::string composedCsv(const std::vector<std::string>& names, std::vector<ColumnReader>& readers,
+                        size_t rows) {
+  std::string csv;
+  csv.reserve(rows * (readers.size() * 8 + 1));
+  for (size_t c = 0; c < names.size(); ++c) {
+    if (c > 0) csv += ',';
+    appendCsvCell(csv, names[c]);
+  }
+  csv += '\n';
+  for (size_t r = 0; r < rows; ++r) {
+    for (size_t c = 0; c < readers.size(); ++c) {
+      if (c > 0) csv += ',';
+      readers[c].append(csv, r);
+    }
+    csv += '\n';
+  }
+  return csv;
+}
+
+}  // namespace
+
+py::tuple solveTable(const std::vector<std::string>& names, const py::list& columns, bool report,
+                     int jobs) {
+  std::vector<ColumnReader> readers;
+  for (const py::handle& column : columns) readers.emplace_back(column);
+  size_t rows = readers.empty() ? 0 : readers.front().size();
+  for (const ColumnReader& reader : readers) {
+    if (reader.size() != rows) throw py::value_error("the frame's columns differ in length.");
+  }
+  const std::string csv = composedCsv(names, readers, rows);
+
+  BlockQueue queue;
+  TextInput in(csv);
+  QueuedOutput out(queue);
+  std::ostringstream err;
+  int status = 0;
+  std::exception_ptr failure;
+  BatchOptions options;
+  options.report = report;
+  options.jobs = jobs;
+  std::thread batch([&] {
+    try {
+      status = runBatch(in, "the frame", out, err, options);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    queue.close();
+  });
+  // Whatever happens here, the batch is stopped and waited for before the
+  // queue and the text it reads go.
+  struct Joined {
+    BlockQueue& queue;
+    std::thread& batch;
+    ~Joined() {
+      if (!batch.joinable()) return;
+      queue.abandon();
+      py::gil_scoped_release free;
+      batch.join();
+    }
+  } joined{queue, batch};
+
+  ObjectColumns table(rows);
+  std::string block;
+  for (;;) {
+    bool more;
+    {
+      py::gil_scoped_release free;
+      more = queue.pop(block);
+    }
+    if (!more) break;
+    table.feed(block);
+  }
+  {
+    py::gil_scoped_release free;
+    batch.join();
+  }
+  if (failure) std::rethrow_exception(failure);
+  if (status != 0 && status != 1) {
+    std::string error = std::move(err).str();
+    const std::string prefix = "anglewise-cli: ";
+    if (error.starts_with(prefix)) error.erase(0, prefix.size());
+    while (!error.empty() && error.back() == '\n') error.pop_back();
+    throw py::value_error(error);
+  }
+  return py::make_tuple(table.names, table.columns());
+}
+
+}  // namespace anglewise
