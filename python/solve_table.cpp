@@ -1,7 +1,8 @@
-// The batch over a frame's columns, for solve_frame: the columns composed
-// into the CSV batch reads, and batch's CSV answers read back into numpy
-// arrays of str while the batch goes on in a thread of its own, so that
-// making Python's strings (which needs the interpreter) overlaps solving.
+// The batch over a frame's columns, for solve_frame: the columns made into
+// the CSV batch reads, and batch's CSV answers read back into numpy arrays
+// of str, while the batch goes on in a thread of its own, so that the work
+// that needs the interpreter (reading the frame's objects, making str
+// objects) overlaps solving.
 #include "python/solve_table.h"
 
 #include <pybind11/numpy.h>
@@ -15,7 +16,7 @@
 #include <thread>
 
 #include "cli/batch_command.h"
-#include "python/block_queue.h"
+#include "python/frame_pipe.h"
 #include "python/table_text.h"
 
 namespace py = pybind11;
@@ -92,32 +93,25 @@ class ColumnReader {
   char kind_ = 'O';
 };
 
-// The rows read straight from one text.
-class TextInput : public BatchInput {
+// The batch's ends of the pipe.
+class PipedRows : public BatchInput {
  public:
-  explicit TextInput(std::string_view text) : text_(text) {}
-  size_t read(char* data, size_t size) override {
-    size_t count = std::min(size, text_.size() - at_);
-    std::copy_n(text_.data() + at_, count, data);
-    at_ += count;
-    return count;
-  }
+  explicit PipedRows(FramePipe& pipe) : pipe_(pipe) {}
+  size_t read(char* data, size_t size) override { return pipe_.readRows(data, size); }
   std::string error() const override { return ""; }
 
  private:
-  std::string_view text_;
-  size_t at_ = 0;
+  FramePipe& pipe_;
 };
 
-// Batch's blocks handed to the interpreter's thread.
-class QueuedOutput : public BatchOutput {
+class PipedAnswers : public BatchOutput {
  public:
-  explicit QueuedOutput(BlockQueue& queue) : queue_(queue) {}
-  bool write(std::string_view block) override { return queue_.push(block); }
+  explicit PipedAnswers(FramePipe& pipe) : pipe_(pipe) {}
+  bool write(std::string_view block) override { return pipe_.writeAnswers(block); }
   std::string error() const override { return "the frame was given up"; }
 
  private:
-  BlockQueue& queue_;
+  FramePipe& pipe_;
 };
 
 // Batch's output rows into numpy arrays of str, one a column, named by the
@@ -218,25 +212,43 @@ class ObjectColumns : public CsvCells {
   py::array cells_;
 };
 
-// The frame's rows as the CSV batch reads, a header row first.
-std::string composedCsv(const std::vector<std::string>& names, std::vector<ColumnReader>& readers,
-                        size_t rows) {
-  std::string csv;
-  csv.reserve(rows * (readers.size() * 8 + 1));
-  for (size_t c = 0; c < names.size(); ++c) {
-    if (c > 0) csv += ',';
-    appendCsvCell(csv, names[c]);
-  }
-  csv += '\n';
-  for (size_t r = 0; r < rows; ++r) {
-    for (size_t c = 0; c < readers.size(); ++c) {
-      if (c > 0) csv += ',';
-      readers[c].append(csv, r);
+// The frame's rows as the CSV batch reads, a chunk at a time, a header row
+// first.
+class RowsMaker {
+ public:
+  static constexpr size_t kRowsAChunk = 4096;
+
+  RowsMaker(const std::vector<std::string>& names, std::vector<ColumnReader>& readers, size_t rows)
+      : names_(names), readers_(readers), rows_(rows) {}
+
+  bool more() const { return !ended_; }
+
+  void makeInto(std::string& csv) {
+    if (next_ == 0 && !headed_) {
+      for (size_t c = 0; c < names_.size(); ++c) {
+        if (c > 0) csv += ',';
+        appendCsvCell(csv, names_[c]);
+      }
+      csv += '\n';
+      headed_ = true;
     }
-    csv += '\n';
+    size_t end = std::min(rows_, next_ + kRowsAChunk);
+    for (; next_ < end; ++next_) {
+      for (size_t c = 0; c < readers_.size(); ++c) {
+        if (c > 0) csv += ',';
+        readers_[c].append(csv, next_);
+      }
+      csv += '\n';
+    }
+    ended_ = next_ == rows_;
   }
-  return csv;
-}
+
+ private:
+  const std::vector<std::string>& names_;
+  std::vector<ColumnReader>& readers_;
+  size_t rows_, next_ = 0;
+  bool headed_ = false, ended_ = false;
+};
 
 }  // namespace
 
@@ -248,11 +260,9 @@ py::tuple solveTable(const std::vector<std::string>& names, const py::list& colu
   for (const ColumnReader& reader : readers) {
     if (reader.size() != rows) throw py::value_error("the frame's columns differ in length.");
   }
-  const std::string csv = composedCsv(names, readers, rows);
-
-  BlockQueue queue;
-  TextInput in(csv);
-  QueuedOutput out(queue);
+  FramePipe pipe;
+  PipedRows in(pipe);
+  PipedAnswers out(pipe);
   std::ostringstream err;
   int status = 0;
   std::exception_ptr failure;
@@ -265,31 +275,38 @@ py::tuple solveTable(const std::vector<std::string>& names, const py::list& colu
     } catch (...) {
       failure = std::current_exception();
     }
-    queue.close();
+    pipe.answersEnded();
   });
   // Whatever happens here, the batch is stopped and waited for before the
-  // queue and the text it reads go.
+  // pipe goes.
   struct Joined {
-    BlockQueue& queue;
+    FramePipe& pipe;
     std::thread& batch;
     ~Joined() {
       if (!batch.joinable()) return;
-      queue.abandon();
+      pipe.abandon();
       py::gil_scoped_release free;
       batch.join();
     }
-  } joined{queue, batch};
+  } joined{pipe, batch};
 
+  RowsMaker maker(names, readers, rows);
   ObjectColumns table(rows);
   std::string block;
   for (;;) {
-    bool more;
+    FramePipe::Next next;
     {
       py::gil_scoped_release free;
-      more = queue.pop(block);
+      next = pipe.next(maker.more(), block);
     }
-    if (!more) break;
-    table.feed(block);
+    if (next == FramePipe::Next::Done) break;
+    if (next == FramePipe::Next::ReadAnswers) {
+      table.feed(block);
+      continue;
+    }
+    std::string chunk = pipe.rowsChunk();
+    maker.makeInto(chunk);
+    pipe.giveRows(std::move(chunk), !maker.more());
   }
   {
     py::gil_scoped_release free;

@@ -139,6 +139,24 @@ def test_a_bad_frame_is_one_value_error():
     assert "has no column \"kind\"" in str(raised.value)
 
 
+class Unprintable:
+    def __str__(self):
+        raise RuntimeError("no text for this cell")
+
+
+def test_a_cell_that_cannot_be_read_midway_stops_the_batch_and_raises():
+    # Far enough in that the batch is already solving the rows before it.
+    rows = 10000
+    ids = [str(i) for i in range(rows)]
+    ids[rows - 10] = Unprintable()
+    frame = pandas.DataFrame({"id": ids, "kind": ["right"] * rows, "X": ["3"] * rows,
+                              "Y": ["4"] * rows})
+    with pytest.raises(RuntimeError, match="no text for this cell"):
+        anglewise.solve_frame(frame, jobs=2)
+    # And the module is still usable after it.
+    assert len(anglewise.solve_frame(frame.iloc[:5])) == 5
+
+
 def test_help_reads_well():
     assert "Triangle Report" in anglewise.report.__doc__
     assert "byte for byte" in " ".join(anglewise.solve_frame.__doc__.split())
