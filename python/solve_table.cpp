@@ -14,6 +14,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 #include "cli/batch_command.h"
 #include "python/frame_pipe.h"
@@ -140,9 +141,8 @@ class ObjectColumns : public CsvCells {
     if (column >= state_.size()) return;
     if (rows_ == capacity_)
       throw std::runtime_error("batch answered more rows than the frame has.");
-    PyObject*& slot = at(column, rows_);
-    Py_XDECREF(slot);
-    slot = state_[column].object(text).inc_ref().ptr();
+    PyObject* made = state_[column].object(text);
+    Py_XDECREF(std::exchange(at(column, rows_), made));
   }
 
   void rowEnd() override {
@@ -163,17 +163,20 @@ class ObjectColumns : public CsvCells {
   // made for it then: a frame holds far fewer objects, and making them is
   // most of the time this side takes. A column whose texts rarely repeat
   // stops looking them up.
+  // The table only borrows its objects: each is held by the cell it was
+  // first put in, and the array outlives the table.
   class Column {
    public:
-    const py::object& object(std::string_view text) {
-      if (previous_ && text == previous_->text) return previous_->object;
+    /// A new reference to the str object for `text`.
+    PyObject* object(std::string_view text) {
+      if (previous_ && text == previous_->text) return shared(*previous_);
       if (!looking_) return made(fresh_, text);
       Seen& seen = recent_[std::hash<std::string_view>{}(text) % kRecent];
       ++lookups_;
       if (seen.object && text == seen.text) {
         ++hits_;
         previous_ = &seen;
-        return seen.object;
+        return shared(seen);
       }
       if (lookups_ == kTrial && hits_ * 8 < lookups_) looking_ = false;
       return made(seen, text);
@@ -182,13 +185,18 @@ class ObjectColumns : public CsvCells {
    private:
     struct Seen {
       std::string text;
-      py::object object;
+      PyObject* object = nullptr;
     };
     static constexpr size_t kRecent = 1024, kTrial = 4096;
 
-    const py::object& made(Seen& into, std::string_view text) {
-      into.object = py::reinterpret_steal<py::object>(
-          PyUnicode_DecodeUTF8(text.data(), static_cast<py::ssize_t>(text.size()), "replace"));
+    static PyObject* shared(const Seen& seen) {
+      Py_INCREF(seen.object);
+      return seen.object;
+    }
+
+    PyObject* made(Seen& into, std::string_view text) {
+      into.object =
+          PyUnicode_DecodeUTF8(text.data(), static_cast<py::ssize_t>(text.size()), "replace");
       if (!into.object) throw py::error_already_set();
       into.text.assign(text);
       previous_ = &into;
