@@ -7,10 +7,13 @@
 
 #include <pybind11/numpy.h>
 
+#include <sys/mman.h>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+
 #include <exception>
+#include <new>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -115,6 +118,33 @@ class PipedAnswers : public BatchOutput {
   FramePipe& pipe_;
 };
 
+// A numpy array of `columns` rows of `rows` objects, all None, in memory
+// mapped for it with huge pages where the system has them: touching a
+// frame's worth of small pages for the first time costs more than filling
+// them. The array's base frees the cells and the memory.
+py::array objectArray(size_t columns, size_t rows) {
+  struct Cells {
+    PyObject** cells;
+    size_t count, bytes;
+  };
+  size_t count = columns * rows;
+  size_t bytes = std::max<size_t>(count * sizeof(PyObject*), 1);
+  void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (memory == MAP_FAILED) throw std::bad_alloc();
+  madvise(memory, bytes, MADV_HUGEPAGE);
+  auto* cells = new Cells{static_cast<PyObject**>(memory), count, bytes};
+  py::capsule owner(cells, [](void* made) {
+    auto* cells = static_cast<Cells*>(made);
+    for (size_t i = 0; i < cells->count; ++i) Py_XDECREF(cells->cells[i]);
+    munmap(cells->cells, cells->bytes);
+    delete cells;
+  });
+  auto wide = static_cast<py::ssize_t>(rows * sizeof(PyObject*));
+  return py::array(py::dtype("O"),
+                   {static_cast<py::ssize_t>(columns), static_cast<py::ssize_t>(rows)},
+                   {wide, static_cast<py::ssize_t>(sizeof(PyObject*))}, memory, owner);
+}
+
 // Batch's output rows into numpy arrays of str, one a column, named by the
 // header row.
 class ObjectColumns : public CsvCells {
@@ -149,9 +179,7 @@ class ObjectColumns : public CsvCells {
     if (inHeader_) {
       inHeader_ = false;
       state_.resize(names.size());
-      cells_ = py::array(py::dtype("O"),
-                         std::vector<py::ssize_t>{static_cast<py::ssize_t>(state_.size()),
-                                                  static_cast<py::ssize_t>(capacity_)});
+      cells_ = objectArray(state_.size(), capacity_);
       return;
     }
     ++rows_;
