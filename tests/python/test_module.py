@@ -2,9 +2,11 @@
 captions and messages, the report's values, and whole frames byte for byte
 as batch writes them; bad input is a ValueError with the command line's
 sentence."""
+import gc
 import io
 import json
 import shlex
+import tracemalloc
 from pathlib import Path
 
 import pandas
@@ -137,6 +139,22 @@ def test_a_bad_frame_is_one_value_error():
     with pytest.raises(ValueError) as raised:
         anglewise.solve_frame(pandas.DataFrame({"X": ["3"]}))
     assert "has no column \"kind\"" in str(raised.value)
+
+
+def test_a_dropped_output_frame_frees_every_str_it_held():
+    frame = pandas.read_csv(io.StringIO(mixed_rows(3000)), dtype=str, keep_default_na=False)
+    anglewise.solve_frame(frame)  # the first call's one-time allocations
+    tracemalloc.start()
+    try:
+        out = anglewise.solve_frame(frame)
+        held = tracemalloc.get_traced_memory()[0]
+        del out
+        gc.collect()
+        left = tracemalloc.get_traced_memory()[0]
+    finally:
+        tracemalloc.stop()
+    # 3000 rows of 15 cells hold far more than 100 kB of str objects.
+    assert held > 100000 and left < held / 10, (held, left)
 
 
 class Unprintable:
