@@ -53,6 +53,13 @@ class ColumnReader {
 
   size_t size() const { return static_cast<size_t>(array_.shape(0)); }
 
+  /// The object in cell i, borrowed, where the column holds objects.
+  PyObject* object(size_t i) const {
+    if (kind_ != 'O') return nullptr;
+    return *reinterpret_cast<PyObject* const*>(static_cast<const char*>(array_.data()) +
+                                               static_cast<py::ssize_t>(i) * array_.strides(0));
+  }
+
   /// Appends cell i to `out` as a CSV cell.
   void append(std::string& out, size_t i) {
     const char* at =
@@ -149,7 +156,9 @@ py::array objectArray(size_t columns, size_t rows) {
 // header row.
 class ObjectColumns : public CsvCells {
  public:
-  explicit ObjectColumns(size_t rows) : capacity_(rows) {}
+  /// `ids`: the frame's id column, if it has one: an id batch echoes as it
+  /// was is given the frame's own object.
+  ObjectColumns(size_t rows, const ColumnReader* ids) : capacity_(rows), ids_(ids) {}
 
   py::list names;
 
@@ -171,7 +180,8 @@ class ObjectColumns : public CsvCells {
     if (column >= state_.size()) return;
     if (rows_ == capacity_)
       throw std::runtime_error("batch answered more rows than the frame has.");
-    PyObject* made = state_[column].object(text);
+    PyObject* made = column == idColumn_ ? echoed(text) : nullptr;
+    if (!made) made = state_[column].object(text);
     Py_XDECREF(std::exchange(at(column, rows_), made));
   }
 
@@ -179,6 +189,9 @@ class ObjectColumns : public CsvCells {
     if (inHeader_) {
       inHeader_ = false;
       state_.resize(names.size());
+      for (size_t i = 0; i < names.size() && ids_; ++i) {
+        if (names[i].cast<std::string>() == "id") idColumn_ = i;
+      }
       cells_ = objectArray(state_.size(), capacity_);
       return;
     }
@@ -242,8 +255,21 @@ class ObjectColumns : public CsvCells {
     return static_cast<PyObject**>(cells_.mutable_data())[column * capacity_ + row];
   }
 
+  // A new reference to the frame's own id for this row, if it is `text`.
+  PyObject* echoed(std::string_view text) const {
+    PyObject* id = ids_->object(rows_);
+    if (!id || !PyUnicode_Check(id) || !PyUnicode_IS_COMPACT_ASCII(id)) return nullptr;
+    std::string_view own(static_cast<const char*>(PyUnicode_DATA(id)),
+                         static_cast<size_t>(PyUnicode_GET_LENGTH(id)));
+    if (own != text) return nullptr;
+    Py_INCREF(id);
+    return id;
+  }
+
   bool inHeader_ = true;
   size_t rows_ = 0, capacity_;
+  const ColumnReader* ids_;
+  size_t idColumn_ = SIZE_MAX;
   std::vector<Column> state_;
   py::array cells_;
 };
@@ -327,7 +353,8 @@ py::tuple solveTable(const std::vector<std::string>& names, const py::list& colu
   } joined{pipe, batch};
 
   RowsMaker maker(names, readers, rows);
-  ObjectColumns table(rows);
+  auto id = std::find(names.begin(), names.end(), "id");
+  ObjectColumns table(rows, id == names.end() ? nullptr : &readers[id - names.begin()]);
   std::string block;
   for (;;) {
     FramePipe::Next next;

@@ -113,6 +113,20 @@ def test_solve_frame_reads_numbers_as_batch_reads_their_text(cli):
     assert out.to_csv(index=False, lineterminator="\r\n") == expected.stdout.decode()
 
 
+def test_ids_come_back_as_batch_echoes_them(cli):
+    # A formula-like id gets batch's apostrophe, an empty one the row's
+    # number; a plain one is the frame's own object.
+    ids = ["=1+1", "-5", "@x", "\u00e9t\u00e9", "plain", ""]
+    frame = pandas.DataFrame({"id": ids, "kind": ["right"] * len(ids), "X": ["3"] * len(ids),
+                              "Y": ["4"] * len(ids)})
+    out = anglewise.solve_frame(frame)
+    csv = "id,kind,X,Y\n" + "".join("%s,right,3,4\n" % i for i in ids)
+    expected = cli("batch", stdin=csv.encode()).stdout.decode()
+    assert out.to_csv(index=False, lineterminator="\r\n") == expected
+    assert list(out["id"]) == ["'=1+1", "-5", "'@x", "\u00e9t\u00e9", "plain", "6"]
+    assert out["id"][4] is frame["id"][4]
+
+
 BAD = [
     (dict(kind="triangle", X=3, Y=4), 'kind must be right or oblique, not "triangle".'),
     (dict(kind="right", X=3, Y=4, places=7), 'places must be 4, 8, 12 or 14, not "7".'),
