@@ -101,4 +101,5 @@ def main():
             sys.exit(1)
 
 
-main()
+if __name__ == "__main__":
+    main()
