@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -80,10 +82,12 @@ std::vector<ReportInput> randomInputs(int count) {
 }
 
 // Times `solve` on each input one by one, so that the median and the
-// slowest show.
+// slowest show. With ANGLEWISE_SLOW_MS set, each input slower than that is
+// printed (to find what to look at next).
 template <class Solve>
 void timeEach(benchmark::State& bench, Solve solve) {
   std::vector<ReportInput> inputs = randomInputs(static_cast<int>(bench.range(0)));
+  const char* slow = std::getenv("ANGLEWISE_SLOW_MS");
   std::vector<double> seconds;
   for (auto _ : bench) {
     for (const ReportInput& input : inputs) {
@@ -91,6 +95,13 @@ void timeEach(benchmark::State& bench, Solve solve) {
       solve(input);
       seconds.push_back(
           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+      if (slow && seconds.back() * 1e3 > std::atof(slow)) {
+        std::fprintf(stderr, "%8.2f ms:", seconds.back() * 1e3);
+        for (const GivenMeasure& g : input.measures) {
+          std::fprintf(stderr, " %s=%.17g", anysolve::info(g.measure).name, g.value);
+        }
+        std::fprintf(stderr, "\n");
+      }
     }
   }
   std::sort(seconds.begin(), seconds.end());
