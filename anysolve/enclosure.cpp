@@ -1,5 +1,8 @@
 #include "anysolve/enclosure.h"
 
+#include <cmath>
+#include <optional>
+
 #include "exact/next_double.h"
 
 namespace anglewise::anysolve {
@@ -10,9 +13,26 @@ long bits() {
   return exact::WorkingPrecision::bits();
 }
 
+// An exact ball's value as a double where that is exact: a box's ends are
+// such, and this is far quicker than the general rounding below.
+std::optional<double> exactDouble(const Ball& b) {
+  if (!mag_is_zero(arb_radref(b.get()))) return std::nullopt;
+  const arf_struct* x = arb_midref(b.get());
+  if (ARF_IS_SPECIAL(x)) return arf_is_zero(x) ? std::optional<double>(0.0) : std::nullopt;
+  if (ARF_SIZE(x) != 1 || !ARF_IS_LAGOM(x)) return std::nullopt;
+  // One limb, its top bit set: x = limb 2^(exp - 64), exact in a double
+  // when its low 11 bits are 0 and the exponent is in a double's range.
+  mp_limb_t limb = ARF_NOPTR_D(x)[0];
+  slong exponent = ARF_EXP(x);
+  if ((limb & 0x7ff) != 0 || exponent < -1020 || exponent > 1024) return std::nullopt;
+  double value = std::ldexp(static_cast<double>(limb >> 11), static_cast<int>(exponent - 53));
+  return ARF_SGNBIT(x) ? -value : value;
+}
+
 // The double at or below (`up` false) or at or above every value of the
 // ball.
 double doubleBound(const Ball& b, bool up) {
+  if (std::optional<double> exact = exactDouble(b)) return *exact;
   arf_t bound;
   arf_init(bound);
   if (up) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "anysolve/enclosure.h"
 #include "exact/ball.h"
 
 namespace anglewise::anysolve {
@@ -121,6 +122,42 @@ TEST(IntervalEdgesTest, WhatCannotBeBoundedIsTheWholeLineAndDecidesNothing) {
   // Negative parts under a root are dropped, as Arb's sqrtpos does.
   EXPECT_EQ(sqrtPos(Interval(-4.0, 4.0)).low(), 0.0);
   EXPECT_GE(sqrtPos(Interval(-4.0, 4.0)).high(), 2.0);
+}
+
+TEST(IntervalEdgesTest, BallsBecomeIntervalsThatHoldThemExactWhereADoubleCan) {
+  exact::WorkingPrecision precision(256);
+  auto power = [](long e) { return exact::scaled2(Ball(1L), e); };
+  struct Case {
+    const char* what;
+    Ball ball;
+    bool exact;  ///< a double holds it: the interval is that one point
+  };
+  const Case cases[] = {
+      {"zero", Ball(0L), true},
+      {"one", Ball(1L), true},
+      {"a negative dyadic", Ball(-0.75), true},
+      {"53 bits", Ball(1L) - power(-53), true},
+      {"54 bits", Ball(1L) - power(-54), false},
+      {"just above one", Ball(1L) + power(-60), false},
+      {"just below minus one", Ball(-1L) - power(-60), false},
+      {"small", power(-1000) * Ball(3L), true},
+      {"smallest normal", power(-1022), true},
+      {"below the normal range", power(-1070), true},
+      {"between subnormals", power(-1075) * Ball(3L), false},
+      {"large", power(1000), true},
+      {"beyond a double", power(2000), false},
+      {"a ball with a radius", exact::pi(), false},
+  };
+  for (const Case& c : cases) {
+    Interval i = enclose<Interval>(c.ball);
+    EXPECT_TRUE(holds(i, c.ball)) << c.what;
+    if (c.exact) {
+      EXPECT_EQ(i.low(), i.high()) << c.what;
+      EXPECT_TRUE(arb_equal(Ball(i.low()).get(), c.ball.get())) << c.what;
+    } else {
+      EXPECT_LT(i.low(), i.high()) << c.what;
+    }
+  }
 }
 
 }  // namespace
