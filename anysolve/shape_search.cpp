@@ -399,7 +399,10 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
                                          quickRatios, ballRatios, chartEquations(p, c), box);
       if (test == Krawczyk::None) continue;
       if (test == Krawczyk::Unique) {
-        found.push_back({b.chart, {box[0], box[1]}});
+        ShapeRoot root;
+        root.chart = b.chart;
+        root.coordinate[0] = box[0], root.coordinate[1] = box[1];
+        found.push_back(root);
         proven.push_back({box[0], box[1]});
         continue;
       }
@@ -433,6 +436,9 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
   result.charts = p.charts;
   // Keep the proven boxes for tightening at other precisions.
   for (size_t j = 0; j < result.roots.size(); ++j) {
+    ShapeRoot& root = result.roots[j];
+    root.tight[0] = root.coordinate[0], root.tight[1] = root.coordinate[1];
+    root.tightBits = bits();
     result.roots[j].coordinate[0] = proven[j][0];
     result.roots[j].coordinate[1] = proven[j][1];
   }
@@ -444,7 +450,11 @@ void rootAngles(const ShapeProblem& problem, const ShapeSearch& search, const Sh
   ShapeProblem p = problem;
   p.charts = search.charts;
   ShapeRoot tight = root;
-  tightenRoot(p, tight);
+  if (root.tightBits == bits()) {
+    tight.coordinate[0] = root.tight[0], tight.coordinate[1] = root.tight[1];
+  } else {
+    tightenRoot(p, tight);
+  }
   anglesOf(p, tight, angles);
 }
 

@@ -77,6 +77,10 @@ struct ShapeProblem {
 struct ShapeRoot {
   int chart = 0;
   Ball coordinate[2];
+  /// The root tightened at `tightBits` of working precision (0: not yet),
+  /// kept so that asking again at that precision costs nothing.
+  Ball tight[2];
+  long tightBits = 0;
 };
 
 /// The angles over pi of a region of shapes, each between low and high.
