@@ -99,10 +99,11 @@ Dual<E> asLength(const Dual<E>& v, Measure m) {
 auto bandEquations(const ShapeProblem& p, const MirrorBand& band) {
   return [&p, &band](const auto& x, auto& out) {
     auto s = mirrorShape(band, x);
-    auto reference = asLength(mirrorMeasure(asIfApexC(p.reference, band.apex), s), p.reference);
+    auto length = [&](Measure m) { return asLength(mirrorMeasure(asIfApexC(m, band.apex), s), m); };
+    auto reference = length(p.reference);
     for (size_t i = 0; i < p.equations.size() && i < 2; ++i) {
-      Measure m = p.equations[i].measure;
-      out[i] = asLength(mirrorMeasure(asIfApexC(m, band.apex), s), m) / reference;
+      const ShapeEquation& e = p.equations[i];
+      out[i] = length(e.measure) / (e.reference == p.reference ? reference : length(e.reference));
     }
   };
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "anysolve/corner_ratios.h"
 #include "anysolve/dual.h"
 #include "anysolve/factored.h"
 #include "anysolve/interval.h"
@@ -97,15 +98,23 @@ T dimensionRoot(const T& v, Measure m) {
   return info(m).dimension == 2 ? sqrt(v) : v;
 }
 
-// Each equation's measure over the reference, both as lengths: the first
-// n equations' ratios from one evaluation of the reference.
+// Each equation's measure over its reference, both as lengths (the first
+// n equations'), the common reference evaluated once; two measures from
+// one corner in their closed form.
 template <class E>
 void equationRatios(const ShapeProblem& p, const ShapeAngles<Dual<E>>& s, int n,
                     Dual<E> (&out)[2]) {
   Dual<E> reference = dimensionRoot(shapeMeasure(p.reference, s), p.reference);
   for (int i = 0; i < n; ++i) {
-    Measure m = p.equations[i].measure;
-    out[i] = dimensionRoot(shapeMeasure(m, s), m) / reference;
+    const ShapeEquation& e = p.equations[static_cast<size_t>(i)];
+    if (sameCorner(e.measure, e.reference)) {
+      out[i] = cornerRatio(e.measure, e.reference, s);
+      continue;
+    }
+    Dual<E> own = e.reference == p.reference
+                      ? reference
+                      : dimensionRoot(shapeMeasure(e.reference, s), e.reference);
+    out[i] = dimensionRoot(shapeMeasure(e.measure, s), e.measure) / own;
   }
 }
 
@@ -162,9 +171,16 @@ bool ruledOut(const ShapeProblem& p, const Box& b, const std::vector<E>& ratios)
   // vanishes in the box divides nothing.
   Factored<E> reference = dimensionRoot(shapeMeasure(p.reference, s), p.reference);
   for (size_t i = 0; i < p.equations.size(); ++i) {
-    Measure m = p.equations[i].measure;
-    Factored<E> f = dimensionRoot(shapeMeasure(m, s), m);
-    if ((f - reference * Factored<E>(f, ratios[i])).nonzero()) return true;
+    const ShapeEquation& e = p.equations[i];
+    Factored<E> f = dimensionRoot(shapeMeasure(e.measure, s), e.measure);
+    Factored<E> own = e.reference == p.reference
+                          ? reference
+                          : dimensionRoot(shapeMeasure(e.reference, s), e.reference);
+    if ((f - own * Factored<E>(f, ratios[i])).nonzero()) return true;
+    if (sameCorner(e.measure, e.reference) &&
+        (cornerRatio(e.measure, e.reference, s) - Factored<E>(f, ratios[i])).nonzero()) {
+      return true;
+    }
   }
   return false;
 }

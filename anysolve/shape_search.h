@@ -70,7 +70,7 @@ struct ShapeProblem {
   std::vector<ShapeEquation> equations;  ///< one a chart dimension
   /// Boxes looked at before the search gives up on the rest (ordinary
   /// inputs need a few hundred).
-  int budget = 40000;
+  int budget = 200000;
 };
 
 /// A proven root: the box (chart coordinates) that holds it and no other.

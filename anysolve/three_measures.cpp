@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "anysolve/corner_ratios.h"
 #include "exact/ball.h"
 
 namespace anglewise::anysolve {
@@ -284,9 +285,18 @@ class Planner {
       fixShape();
       return;
     }
+    // Each length against the reference, or against a length before it
+    // drawn from the same corner: their ratio has a closed form that stays
+    // sharp where the two nearly coincide (corner_ratios.h).
+    std::vector<GivenMeasure> before = {{plan_.reference, plan_.referenceValue}};
     for (const GivenMeasure& g : plan_.measures) {
       if (isAngle(g.measure) || g.measure == plan_.reference) continue;
-      p.equations.push_back({g.measure, g.value, plan_.reference, plan_.referenceValue});
+      GivenMeasure against = before.front();
+      for (const GivenMeasure& b : before) {
+        if (sameCorner(g.measure, b.measure)) against = b;
+      }
+      p.equations.push_back({g.measure, g.value, against.measure, against.value});
+      before.push_back(g);
     }
     if (plan_.isosceles) {
       Chart c;

@@ -91,6 +91,23 @@ def test_mirror_images_merge_in_the_isosceles_triangle(names, count):
     assert check(given, count=count)
 
 
+@pytest.mark.parametrize("given", [
+    # Two of the height, bisector and median from one corner, a hair apart:
+    # the triangle is nearly isosceles there, and its solutions (one, or
+    # two on either side of the isosceles shape) are proven all the same.
+    {"hY": 0.065193232658139047, "tA": 0.065193249622171059, "mZ": 1.3330286442851169},
+    {"hY": 0.13850884846577347, "hX": 0.29323844132141713, "tA": 0.13852882333388802},
+    {"hY": 1780.2094105976189, "tA": 1781.6857883733644, "inradius": 888.43282218888532},
+    {"hY": 4.5432044965861473e-05, "inradius": 2.2608109077712047e-05,
+     "tA": 4.5457775413620407e-05},
+    {"hZ": 4.990003020547713e-05, "tA": 2.4048642103241895e-05, "hY": 2.4048503331450823e-05},
+    {"hY": 4.1447045885924039e-05, "Y": 0.0011857730689179588, "tA": 4.1484312908159003e-05},
+    {"mX": 261.15836658082964, "Z": 176.93447411852398, "tB": 233.65621782478897},
+])
+def test_two_measures_from_one_corner_nearly_equal(given):
+    assert check(given), anglewise.solve_any(**given)["why"]
+
+
 @pytest.mark.parametrize("given, count", [
     ({"area": 24, "perimeter": 24, "C": 90}, 2),
     ({"area": 30, "perimeter": 24, "C": 90}, 0),

@@ -167,14 +167,24 @@ INSTANTIATE_TEST_SUITE_P(
              {},
              {},
              "no shape meets hZ, perimeter and circumradius: every shape is ruled out"},
-        // The bisector a hair shorter than the median: a pair 1e-7 from
-        // the isosceles triangle, which only the mirror's coordinates part.
-        Case{"MirrorPairAHairApart",
+        // The bisector a hair shorter than the median from the same
+        // corner: a pair 1e-7 from the isosceles triangle, which the
+        // closed form of the bisector over the median parts.
+        Case{"CornerPairAHairApart",
              {{"Z", 6}, {"mZ", 4}, {"tC", 3.9999999999999996}},
-             {{"4.99999995", "5.00000005", "6", "53.13010307", "53.13010164", "73.73979529"},
-              {"5.00000005", "4.99999995", "6", "53.13010164", "53.13010307", "73.73979529"}},
+             {{"5.00000005", "4.99999995", "6", "53.13010164", "53.13010307", "73.73979529"},
+              {"4.99999995", "5.00000005", "6", "53.13010307", "53.13010164", "73.73979529"}},
              {"scalene acute", "scalene acute"},
-             std::string("Z, mZ and tC fix two triangles") + kProven + kMirrorSearched},
+             std::string("Z, mZ and tC fix two triangles") + kProven},
+        // The circumradius one unit in the last place above the merging: a
+        // pair 4e-8 apart, which only the mirror's coordinates part.
+        Case{"MirrorPairAHairApart",
+             {{"hZ", 4}, {"perimeter", 16}, {"circumradius", 3.1250000000000004}},
+             {{"4.99999982", "5.00000018", "6", "53.13010509", "53.13009962", "73.73979529"},
+              {"5.00000018", "4.99999982", "6", "53.13009962", "53.13010509", "73.73979529"}},
+             {"scalene acute", "scalene acute"},
+             std::string("hZ, perimeter and circumradius fix two triangles") + kProven +
+                 kMirrorSearched},
         // Area, perimeter and circumradius keep every mirror: the 5-5-6
         // triangle in each of its three labellings, each where a pair merges.
         Case{"EveryMirrorMerges",
