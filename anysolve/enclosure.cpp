@@ -7,14 +7,8 @@
 
 namespace anglewise::anysolve {
 
-namespace {
-
-long bits() {
-  return exact::WorkingPrecision::bits();
-}
-
-// An exact ball's value as a double where that is exact: a box's ends are
-// such, and this is far quicker than the general rounding below.
+// A box's ends are such nearly always, and this is far quicker than the
+// general rounding below.
 std::optional<double> exactDouble(const Ball& b) {
   if (!mag_is_zero(arb_radref(b.get()))) return std::nullopt;
   const arf_struct* x = arb_midref(b.get());
@@ -27,6 +21,12 @@ std::optional<double> exactDouble(const Ball& b) {
   if ((limb & 0x7ff) != 0 || exponent < -1020 || exponent > 1024) return std::nullopt;
   double value = std::ldexp(static_cast<double>(limb >> 11), static_cast<int>(exponent - 53));
   return ARF_SGNBIT(x) ? -value : value;
+}
+
+namespace {
+
+long bits() {
+  return exact::WorkingPrecision::bits();
 }
 
 // The double at or below (`up` false) or at or above every value of the
@@ -66,6 +66,25 @@ Ball span<Ball>(const Ball& low, const Ball& high) {
 template <>
 Interval span<Interval>(const Ball& low, const Ball& high) {
   return Interval(doubleBound(low, false), doubleBound(high, true));
+}
+
+template <>
+Ball restSpan<Ball>(const Ball& low, const Ball& high) {
+  return span<Ball>(Ball(1L) - high, Ball(1L) - low);
+}
+
+template <>
+Interval restSpan<Interval>(const Ball& low, const Ball& high) {
+  std::optional<double> l = exactDouble(low), h = exactDouble(high);
+  if (!l || !h) return span<Interval>(Ball(1L) - high, Ball(1L) - low);
+  // 1 - x is exact for x from a half to 2 (Sterbenz); elsewhere one step
+  // outward covers its rounding.
+  auto rest = [](double x, bool up) {
+    double r = 1.0 - x;
+    if (x >= 0.5 && x <= 2.0) return r;
+    return up ? exact::nextUp(r) : exact::nextDown(r);
+  };
+  return Interval(rest(*h, false), rest(*l, true));
 }
 
 Ball sqrtPos(const Ball& a) {

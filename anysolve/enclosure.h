@@ -2,6 +2,8 @@
 // The operations the search asks of an enclosure, for Arb's balls with the
 // same names as for intervals of doubles (interval.h), so that one formula
 // serves both.
+#include <optional>
+
 #include "anysolve/interval.h"
 #include "exact/ball.h"
 
@@ -40,6 +42,18 @@ template <>
 Ball span<Ball>(const Ball& low, const Ball& high);
 template <>
 Interval span<Interval>(const Ball& low, const Ball& high);
+
+/// The enclosure E of [1 - high, 1 - low], both exact balls: the rest of a
+/// box's coordinate to 1.
+template <class E>
+E restSpan(const Ball& low, const Ball& high);
+template <>
+Ball restSpan<Ball>(const Ball& low, const Ball& high);
+template <>
+Interval restSpan<Interval>(const Ball& low, const Ball& high);
+
+/// An exact ball's value where a double holds it exactly.
+std::optional<double> exactDouble(const Ball& b);
 
 template <class E>
 E piEnclosure();

@@ -39,7 +39,10 @@ struct Box {
   E coordinate(int i) const {
     return span<E>(low[i], high[i]);
   }
-  double width(int i) const { return (high[i] - low[i]).estimate(); }
+  double width(int i) const {
+    std::optional<double> l = exactDouble(low[i]), h = exactDouble(high[i]);
+    return l && h ? *h - *l : (high[i] - low[i]).estimate();
+  }
 };
 
 template <class T>
@@ -122,7 +125,6 @@ template <class E>
 ShapeAngles<Factored<E>> factoredAngles(const Chart& c, const Box& b, SmallCoordinates<E>& small) {
   using F = Factored<E>;
   E one(1L);
-  Ball unit(1L);
   if (c.kind == Chart::Kind::Monomial) {
     small.set(0, b.coordinate<E>(0));
     small.set(1, b.coordinate<E>(1));
@@ -132,13 +134,13 @@ ShapeAngles<Factored<E>> factoredAngles(const Chart& c, const Box& b, SmallCoord
   if (c.kind == Chart::Kind::Plane) {
     small.set(0, b.coordinate<E>(0));
     small.set(1, b.coordinate<E>(1));
-    small.set(2, span<E>(unit - b.high[1], unit - b.low[1]));
+    small.set(2, restSpan<E>(b.low[1], b.high[1]));
     F rho = F::coordinate(small, 0);
     return chartAngles(c, rho, F::coordinate(small, 1), F::coordinate(small, 2),
                        F::constant(small, one));
   }
   small.set(0, b.coordinate<E>(0));
-  small.set(1, span<E>(unit - b.high[0], unit - b.low[0]));
+  small.set(1, restSpan<E>(b.low[0], b.high[0]));
   F x = F::coordinate(small, 0), rest = F::coordinate(small, 1);
   F constantOne = F::constant(small, one);
   if (c.kind == Chart::Kind::Isosceles) return chartAngles(c, x, constantOne, rest, constantOne);

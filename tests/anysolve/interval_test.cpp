@@ -160,5 +160,35 @@ TEST(IntervalEdgesTest, BallsBecomeIntervalsThatHoldThemExactWhereADoubleCan) {
   }
 }
 
+TEST(IntervalEdgesTest, TheRestOfABoxToOneHoldsItsEnds) {
+  exact::WorkingPrecision precision(256);
+  auto power = [](long e) { return exact::scaled2(Ball(1L), e); };
+  struct Case {
+    const char* what;
+    Ball low, high;
+    bool exact;  ///< 1 - each end is a double: the interval is just those
+  };
+  const Case cases[] = {
+      {"the upper half", Ball(0.5), Ball(0.75), true},
+      {"up to one", Ball(0.75), Ball(1L), true},
+      {"a last place below one", Ball(1L) - power(-53), Ball(1L), true},
+      {"below a half", Ball(0.1), Ball(0.3), false},
+      {"from zero", Ball(0L), power(-40), false},
+      {"beyond a double next to one", Ball(1L) - power(-70), Ball(1L) - power(-71), false},
+  };
+  for (const Case& c : cases) {
+    Interval rest = restSpan<Interval>(c.low, c.high);
+    Ball restLow = Ball(1L) - c.high, restHigh = Ball(1L) - c.low;
+    EXPECT_TRUE(holds(rest, restLow) && holds(rest, restHigh)) << c.what;
+    if (c.exact) {
+      EXPECT_TRUE(arb_equal(Ball(rest.low()).get(), restLow.get())) << c.what;
+      EXPECT_TRUE(arb_equal(Ball(rest.high()).get(), restHigh.get())) << c.what;
+    }
+    EXPECT_GE(rest.low(), 0.0) << c.what;
+  }
+  // Tiny rests stay positive: a box's factored powers need them so.
+  EXPECT_GT(restSpan<Interval>(Ball(1L) - power(-70), Ball(1L) - power(-71)).low(), 0.0);
+}
+
 }  // namespace
 }  // namespace anglewise::anysolve
