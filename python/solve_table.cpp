@@ -6,12 +6,11 @@
 #include "python/solve_table.h"
 
 #include <pybind11/numpy.h>
-
 #include <sys/mman.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-
 #include <exception>
 #include <new>
 #include <sstream>
@@ -125,10 +124,11 @@ class PipedAnswers : public BatchOutput {
   FramePipe& pipe_;
 };
 
-// A numpy array of `columns` rows of `rows` objects, all None, in memory
-// mapped for it with huge pages where the system has them: touching a
-// frame's worth of small pages for the first time costs more than filling
-// them. The array's base frees the cells and the memory.
+// A numpy array of `columns` rows of `rows` objects, every cell empty (NULL,
+// which numpy reads as None), in memory mapped for it with huge pages where
+// the system has them: touching a frame's worth of small pages for the
+// first time costs more than filling them. The array's base frees the
+// cells and the memory.
 py::array objectArray(size_t columns, size_t rows) {
   struct Cells {
     PyObject** cells;
