@@ -4,6 +4,9 @@
 // fills out[i] with f_i over x (an array of n enclosures E) as a Dual, its
 // derivatives along the unknowns with it; one evaluator serves both
 // enclosures, so it is a generic lambda.
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
 #include <vector>
 
 #include "anysolve/dual.h"
@@ -16,10 +19,12 @@ enum class Krawczyk { Unique, None, Unknown };
 
 /// The Krawczyk operator on `box`: every root there lies in `out`; `out`
 /// inside the box's interior proves exactly one, and `out` apart from the
-/// box proves none.
+/// box proves none. `spread`, where given, is set to the largest row sum
+/// of |I - Y J(box)| (for intervals of doubles): below 1 the operator
+/// contracts, and it about halves as the box does.
 template <class E, class Evaluate>
 Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& ratios,
-                  Evaluate&& evaluate) {
+                  Evaluate&& evaluate, double* spread = nullptr) {
   E mid[2] = {midpoint(box[0]), midpoint(box[1])};
   Dual<E> vm[2], vb[2];
   evaluate(mid, vm);
@@ -54,14 +59,20 @@ Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& r
     }
   }
   bool inside = true;
+  if (spread) *spread = 0;
   for (int i = 0; i < n; ++i) {
     E k = mid[i];
     for (int j = 0; j < n; ++j) k = k - y[i][j] * f[j];
+    double row = 0;
     for (int j = 0; j < n; ++j) {
       E m = E(i == j ? 1L : 0L);
       for (int l = 0; l < n; ++l) m = m - y[i][l] * jb[l][j];
       k = k + m * (box[j] - mid[j]);
+      if constexpr (std::is_same_v<E, Interval>) {
+        row += std::max(std::fabs(m.low()), std::fabs(m.high()));
+      }
     }
+    if (spread) *spread = std::max(*spread, row);
     if (!k.finite()) return Krawczyk::Unknown;
     if (!overlaps(k, box[i])) return Krawczyk::None;
     inside = inside && containsInterior(box[i], k);
@@ -83,10 +94,10 @@ template <class Evaluate>
 Krawczyk krawczykInTwoSteps(int n, const Ball (&low)[2], const Ball (&high)[2], bool narrow,
                             const std::vector<Interval>& quickRatios,
                             const std::vector<Ball>& ballRatios, Evaluate&& evaluate,
-                            Ball (&box)[2]) {
+                            Ball (&box)[2], double* spread = nullptr) {
   Interval quick[2], k[2];
   for (int i = 0; i < n; ++i) quick[i] = span<Interval>(low[i], high[i]);
-  Krawczyk test = krawczyk(n, quick, k, quickRatios, evaluate);
+  Krawczyk test = krawczyk(n, quick, k, quickRatios, evaluate, spread);
   if (test == Krawczyk::None || (test == Krawczyk::Unknown && !narrow)) return test;
   Ball ballK[2];
   for (int i = 0; i < n; ++i) box[i] = span<Ball>(low[i], high[i]);

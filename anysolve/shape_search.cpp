@@ -32,6 +32,7 @@ long bits() {
 
 struct Box {
   int chart = 0;
+  int skipKrawczyk = 0;  ///< halvings before Krawczyk's test can contract
   // Exact ends: dyadic fractions of any depth, so a box can shrink toward
   // t = 1 as far as toward 0.
   Ball low[2], high[2];
@@ -309,6 +310,11 @@ constexpr int kDeepestBlowUp = 12;
 // Narrower than this, a box of mirror pairs that neither test settles is
 // where two of them merge.
 constexpr double kMergingWidth = 0x1p-30;
+// Where Krawczyk's test cannot contract a box, the next halvings skip it
+// (log2 of how far it is from contracting; it halves with each); boxes
+// narrower than this always take it, so that a root near a merging is
+// proven before its boxes are left to the mirror band.
+constexpr double kAlwaysKrawczyk = 0x1p-20;
 
 Box startOf(const Chart& c, int index) {
   Box b;
@@ -410,11 +416,15 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
     // Doubles first, and Arb's balls where a box is too narrow for them.
     bool narrow = w < kNarrowForDoubles;
     if (ruledOut(p, b, quickRatios) || (narrow && ruledOut(p, b, ballRatios))) continue;
-    if (interior(c, b) && w < 0.125) {
+    int skip = 0;
+    if (interior(c, b) && w < 0.125 && (b.skipKrawczyk == 0 || w < kAlwaysKrawczyk)) {
       Box around = grown(c, b);
       Ball box[2];
-      Krawczyk test = krawczykInTwoSteps(c.dimensions(), around.low, around.high, narrow,
-                                         quickRatios, ballRatios, chartEquations(p, c), box);
+      double spread = 0;
+      Krawczyk test =
+          krawczykInTwoSteps(c.dimensions(), around.low, around.high, narrow, quickRatios,
+                             ballRatios, chartEquations(p, c), box, &spread);
+      if (test == Krawczyk::Unknown && spread >= 4) skip = spread >= 16 ? 3 : spread >= 8 ? 2 : 1;
       if (test == Krawczyk::None) continue;
       if (test == Krawczyk::Unique) {
         ShapeRoot root;
@@ -436,6 +446,7 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
     Box lower = b, upper = b;
     lower.high[widest] = middle;
     upper.low[widest] = middle;
+    lower.skipKrawczyk = upper.skipKrawczyk = std::max(skip, b.skipKrawczyk - 1);
     stack.push_back(upper);
     stack.push_back(lower);
   }
