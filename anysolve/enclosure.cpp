@@ -7,22 +7,6 @@
 
 namespace anglewise::anysolve {
 
-// A box's ends are such nearly always, and this is far quicker than the
-// general rounding below.
-std::optional<double> exactDouble(const Ball& b) {
-  if (!mag_is_zero(arb_radref(b.get()))) return std::nullopt;
-  const arf_struct* x = arb_midref(b.get());
-  if (ARF_IS_SPECIAL(x)) return arf_is_zero(x) ? std::optional<double>(0.0) : std::nullopt;
-  if (ARF_SIZE(x) != 1 || !ARF_IS_LAGOM(x)) return std::nullopt;
-  // One limb, its top bit set: x = limb 2^(exp - 64), exact in a double
-  // when its low 11 bits are 0 and the exponent is in a double's range.
-  mp_limb_t limb = ARF_NOPTR_D(x)[0];
-  slong exponent = ARF_EXP(x);
-  if ((limb & 0x7ff) != 0 || exponent < -1020 || exponent > 1024) return std::nullopt;
-  double value = std::ldexp(static_cast<double>(limb >> 11), static_cast<int>(exponent - 53));
-  return ARF_SGNBIT(x) ? -value : value;
-}
-
 namespace {
 
 long bits() {
@@ -32,7 +16,8 @@ long bits() {
 // The double at or below (`up` false) or at or above every value of the
 // ball.
 double doubleBound(const Ball& b, bool up) {
-  if (std::optional<double> exact = exactDouble(b)) return *exact;
+  // A box's ends nearly always are exact doubles: far quicker so.
+  if (std::optional<double> exact = b.exactDouble()) return *exact;
   arf_t bound;
   arf_init(bound);
   if (up) {
@@ -75,7 +60,7 @@ Ball restSpan<Ball>(const Ball& low, const Ball& high) {
 
 template <>
 Interval restSpan<Interval>(const Ball& low, const Ball& high) {
-  std::optional<double> l = exactDouble(low), h = exactDouble(high);
+  std::optional<double> l = low.exactDouble(), h = high.exactDouble();
   if (!l || !h) return span<Interval>(Ball(1L) - high, Ball(1L) - low);
   // 1 - x is exact for x from a half to 2 (Sterbenz); elsewhere one step
   // outward covers its rounding.

@@ -2,8 +2,6 @@
 // The operations the search asks of an enclosure, for Arb's balls with the
 // same names as for intervals of doubles (interval.h), so that one formula
 // serves both.
-#include <optional>
-
 #include "anysolve/interval.h"
 #include "exact/ball.h"
 
@@ -51,9 +49,6 @@ template <>
 Ball restSpan<Ball>(const Ball& low, const Ball& high);
 template <>
 Interval restSpan<Interval>(const Ball& low, const Ball& high);
-
-/// An exact ball's value where a double holds it exactly.
-std::optional<double> exactDouble(const Ball& b);
 
 template <class E>
 E piEnclosure();

@@ -41,7 +41,7 @@ struct Box {
     return span<E>(low[i], high[i]);
   }
   double width(int i) const {
-    std::optional<double> l = exactDouble(low[i]), h = exactDouble(high[i]);
+    std::optional<double> l = low[i].exactDouble(), h = high[i].exactDouble();
     return l && h ? *h - *l : (high[i] - low[i]).estimate();
   }
 };
@@ -247,7 +247,8 @@ double width(const Chart& c, const Box& b, int& widest) {
   widest = 0;
   double w = b.width(0);
   if (c.kind == Chart::Kind::Monomial) {
-    if (b.width(1) > w) widest = 1, w = b.width(1);
+    double other = b.width(1);
+    if (other > w) widest = 1, w = other;
     return w;
   }
   if (c.kind == Chart::Kind::Plane) {

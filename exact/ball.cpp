@@ -119,6 +119,20 @@ bool Ball::doubleBounds(double& low, double& high) const {
   return std::isfinite(low) && std::isfinite(high);
 }
 
+std::optional<double> Ball::exactDouble() const {
+  const arf_struct* mid = arb_midref(value_);
+  if (!mag_is_zero(arb_radref(value_))) return std::nullopt;
+  if (ARF_IS_SPECIAL(mid)) return arf_is_zero(mid) ? std::optional<double>(0.0) : std::nullopt;
+  if (ARF_SIZE(mid) != 1 || COEFF_IS_MPZ(*ARF_EXPREF(mid))) return std::nullopt;
+  // One limb, its top bit set: the value is limb 2^(exp - 64), exact in a
+  // double when its low 11 bits are 0 and 2^(exp - 53) is normal.
+  mp_limb_t limb = ARF_NOPTR_D(mid)[0];
+  slong e = ARF_EXP(mid);
+  if ((limb & 0x7ff) != 0 || e < -968 || e > 1024) return std::nullopt;
+  double value = static_cast<double>(limb >> 11) * powerOfTwo(e - 53);
+  return ARF_SGNBIT(mid) ? -value : value;
+}
+
 double Ball::estimate() const {
   return arf_get_d(arb_midref(value_), ARF_RND_NEAR);
 }

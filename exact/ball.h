@@ -6,6 +6,7 @@
 // exact in truth stay exact; everything else rounds outward at the working
 // precision of the thread, set for a scope by WorkingPrecision.
 #include <arb.h>
+#include <optional>
 
 namespace anglewise::exact {
 
@@ -50,6 +51,8 @@ class Ball {
   /// the last place apart; false for balls too large, too small or too
   /// wide to say so cheaply (the caller then asks Arb).
   bool doubleBounds(double& low, double& high) const;
+  /// The value where the ball is exact and a double holds it; none else.
+  std::optional<double> exactDouble() const;
 
  private:
   arb_t value_;
