@@ -271,7 +271,7 @@ struct PendingRow {
 struct RowSolver {
   RowSolver(const BatchOptions& options, bool header)
       : writer(options.jsonl, header), jsonl(options.jsonl) {
-    window.window.boxesRead = false;  // a row outputs captions and messages only
+    window.window.endStateOnly = true;  // a row outputs captions and messages only
   }
 
   void answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames,

@@ -7,9 +7,14 @@
 namespace anglewise {
 
 /// Draws lines and arcs, rounding every coordinate to single precision.
+/// On a surface that keeps no strokes the letters are left out: each
+/// letter's anchor lies between points that the figure's lines have already
+/// rounded, and its offsets are a few hundred twips, so a letter can
+/// neither fail where its lines did not nor leave a mark.
 class Pen {
  public:
-  Pen(PictureBox& picture, int grey) : picture_(picture), colour_{grey, grey, grey} {}
+  Pen(PictureBox& picture, int grey)
+      : picture_(picture), colour_{grey, grey, grey}, lettering_(picture.keepsStrokes()) {}
   void line(Num x1, Num y1, Num x2, Num y2);
   void arc(Num cx, Num cy, Num radius, double start, double end);
 
@@ -24,6 +29,7 @@ class Pen {
  private:
   PictureBox& picture_;
   Rgb colour_;
+  bool lettering_;
 };
 
 }  // namespace anglewise

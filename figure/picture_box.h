@@ -22,6 +22,9 @@ class PictureBox {
   virtual void line(float x1, float y1, float x2, float y2, Rgb colour) = 0;
   virtual void fill(float x1, float y1, float x2, float y2, Rgb colour) = 0;
   virtual void arc(float cx, float cy, float radius, double start, double end, Rgb colour) = 0;
+  /// False for a surface that keeps nothing drawn on it (solving where
+  /// nobody looks at the figure).
+  virtual bool keepsStrokes() const { return true; }
 };
 
 /// The inner drawing area of the main window's picture box, in twips.

@@ -32,6 +32,7 @@ class RecordingPictureBox : public PictureBox {
   void line(float x1, float y1, float x2, float y2, Rgb colour) override;
   void fill(float x1, float y1, float x2, float y2, Rgb colour) override;
   void arc(float cx, float cy, float radius, double start, double end, Rgb colour) override;
+  bool keepsStrokes() const override { return records_; }
   const std::vector<FigureOp>& ops() const { return ops_; }
 
  private:

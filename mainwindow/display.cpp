@@ -68,6 +68,7 @@ void MainWindow::displayit() {
   s.angleC = 180 - (s.angleB + s.angleA);
   writeBack(formatDms(s.angleC));
   Picture1_Click();
+  captionStaleSize();
 }
 
 void MainWindow::readAngleBoxesAsDms() {
@@ -87,7 +88,7 @@ void MainWindow::writeBack(const std::string& angleCDms) {
   auto text = [&buffer](double value, int places) {
     return std::string_view(buffer, writeRoundStr(value, places, buffer));
   };
-  if (boxesRead) {
+  if (!endStateOnly) {
     Text1.setText(text(s.sideX, 14));
     Text2.setText(text(s.sideY, 14));
     Text3.setText(text(s.sideZ, 14));
@@ -103,23 +104,43 @@ void MainWindow::writeBack(const std::string& angleCDms) {
   bdms.setCaption(s.angleBDms);
   c90dec.setCaption(text(s.angleC, s.decimalPlaces));
   c90dms.setCaption(angleCDms);
+  if (endStateOnly && optOBL.Value()) {
+    staleHeight_ = s.resultHeight;
+    staleWidth_ = s.resultWidth;
+    return;
+  }
   theHeight.setCaption(text(s.resultHeight, s.decimalPlaces));
   theWidth.setCaption(text(s.resultWidth, s.decimalPlaces));
+}
+
+// The captions the oblique figure did not write over, as Display wrote them.
+void MainWindow::captionStaleSize() {
+  char buffer[kStrRoom];
+  auto text = [&](double value) {
+    return std::string_view(buffer, writeRoundStr(value, state.decimalPlaces, buffer));
+  };
+  if (staleHeight_) theHeight.setCaption(text(*staleHeight_));
+  if (staleWidth_) theWidth.setCaption(text(*staleWidth_));
+  staleHeight_.reset();
+  staleWidth_.reset();
 }
 
 void MainWindow::Over90ONOFF() {
   // Two sides and an angle that does not lie between them: X Y B, Y Z A,
   // X Y A, X Z B, with every other box clear. Rows X to B are bits 4 to 0.
+  // Only an oblique triangle has the choice, so nothing else is looked at
+  // for a right one (every check box's click comes here).
   static constexpr unsigned kPatterns[] = {0b11001, 0b01110, 0b11010, 0b10101};
+  if (!optOBL.Value()) return over90checked.setEnabled(false);
   unsigned ticks = 0;
   bool plain = true;  // every box holds 0 or 1
-  for (Given row : kGivenRows) {
-    int value = checkBox(row).Value();
+  for (CheckBox MainWindow::*box : kRowChecks) {
+    int value = (this->*box).Value();
     plain = plain && (value == 0 || value == 1);
     ticks = ticks << 1 | (value == 1 ? 1u : 0u);
   }
-  bool flag = optOBL.Value() && plain &&
-              std::find(std::begin(kPatterns), std::end(kPatterns), ticks) != std::end(kPatterns);
+  bool flag =
+      plain && std::find(std::begin(kPatterns), std::end(kPatterns), ticks) != std::end(kPatterns);
   over90checked.setEnabled(flag);
 }
 

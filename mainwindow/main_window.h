@@ -84,10 +84,13 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   MainWindow& operator=(const MainWindow&) = delete;
 
   TriangleState state;
-  /// False where no one reads the five boxes after a Display (a batch row
-  /// outputs the captions and messages only): Display then leaves the
-  /// values it writes back into them unwritten. Nothing else changes.
-  bool boxesRead = true;
+  /// True where only what a Display leaves behind is read: the captions
+  /// and messages as they stand when it returns (a batch row). Display then
+  /// skips what no one would see: the values written back into the five
+  /// boxes, and the record's stale height and width captions, which the
+  /// oblique figure writes over (they are still written where the figure
+  /// fails before it gets there).
+  bool endStateOnly = false;
   /// What the last Display read, for the report: the kind, the given rows'
   /// values and the obtuse choice. None before a Display read any, and
   /// after Clear.
@@ -181,8 +184,14 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   bool obtuseTicked() const override { return over90checked.Value() == 1; }
   void untickObtuse() override { over90checked.setValue(0); }
   void setAreaCaption(const std::string& caption) override { theArea.setCaption(caption); }
-  void setHeightCaption(const std::string& caption) override { theHeight.setCaption(caption); }
-  void setWidthCaption(const std::string& caption) override { theWidth.setCaption(caption); }
+  void setHeightCaption(const std::string& caption) override {
+    staleHeight_.reset();
+    theHeight.setCaption(caption);
+  }
+  void setWidthCaption(const std::string& caption) override {
+    staleWidth_.reset();
+    theWidth.setCaption(caption);
+  }
   void showRuntimeError(const std::string& text) override;
   void beep() override { ports_.beeper.beep(); }
   void showPrintError(const std::string& text) override;
@@ -198,11 +207,15 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   GivenValues readGiven() const;
   std::string refusalSentence() const;
   void writeBack(const std::string& angleCDms);
+  void captionStaleSize();
   void convertToDecimal(TextBox& box, double& angle, std::string& dms);
 
   MainWindowPorts ports_;
   std::vector<NamedControl> controls_;
   std::vector<Label*> resultLabels_;  // the labels of controls_, in its order
+  // The height and width that Display left for the oblique figure to
+  // caption anew (end state only).
+  std::optional<double> staleHeight_, staleWidth_;
 };
 
 /// The places a text names: "4", "8", "12" or "14"; nothing otherwise.

@@ -47,7 +47,7 @@ struct Inputs {
 py::dict windowSolve(const Inputs& inputs) {
   WindowInputs in = inputs.check();
   HeadlessWindow w{Strokes::Dropped};
-  w.window.boxesRead = false;
+  w.window.endStateOnly = true;
   {
     py::gil_scoped_release free;
     w.solve(in);

@@ -5,10 +5,9 @@
 
 namespace anglewise {
 
-RuntimeError::RuntimeError(int number)
-    : std::runtime_error(errorDescription(number)), number_(number) {}
+namespace {
 
-std::string errorDescription(int number) {
+const char* descriptionOf(int number) {
   switch (number) {
     case kErrInvalidCall:
       return "Invalid procedure call or argument";
@@ -23,6 +22,16 @@ std::string errorDescription(int number) {
     default:
       return "Application-defined or object-defined error";
   }
+}
+
+}  // namespace
+
+const char* RuntimeError::what() const noexcept {
+  return descriptionOf(number_);
+}
+
+std::string errorDescription(int number) {
+  return descriptionOf(number);
 }
 
 std::string errorFoundText(int number) {

@@ -6,7 +6,7 @@
 // operation is checked in the order it is written.
 #include <cfloat>
 #include <cmath>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace anglewise {
@@ -17,11 +17,13 @@ inline constexpr int kErrDivisionByZero = 11;
 inline constexpr int kErrFileAccess = 75;
 inline constexpr int kErrPrinter = 482;
 
-/// A numbered run-time error with its usual description.
-class RuntimeError : public std::runtime_error {
+/// A numbered run-time error with its usual description. It holds no
+/// text of its own, so raising one allocates nothing but the exception.
+class RuntimeError : public std::exception {
  public:
-  explicit RuntimeError(int number);
+  explicit RuntimeError(int number) : number_(number) {}
   int number() const { return number_; }
+  const char* what() const noexcept override;
 
  private:
   int number_;

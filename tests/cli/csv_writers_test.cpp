@@ -192,5 +192,33 @@ TEST(RowWriterTest, CsvCellsAreUtf8AndEchoedFormulasAreText) {
   EXPECT_EQ(jsonl.rows(), "{\"id\":\"=1+2\",\"note\":\"" + kFffd + "\"}\n");
 }
 
+// Cells are checked eight bytes at a time: a comma, quote, line end or
+// non-ASCII byte must be found wherever it falls in a word or the tail.
+TEST(RowWriterTest, EverySpecialByteIsFoundAtEveryPosition) {
+  for (size_t length : {1u, 7u, 8u, 9u, 16u, 17u, 23u}) {
+    for (size_t at = 0; at < length; ++at) {
+      for (char special : {',', '"', '\r', '\n'}) {
+        std::string cell(length, '7');
+        cell[at] = special;
+        RowWriter csv(false, false);
+        csv.begin();
+        csv.cell("v", cell);
+        csv.end();
+        std::string inner = cell;
+        if (special == '"') inner.insert(at, "\"");  // a quote is doubled
+        EXPECT_EQ(csv.rows(), "\"" + inner + "\"\r\n") << length << " " << at;
+      }
+      std::string cell(length, '7');
+      cell[at] = '\xff';
+      RowWriter csv(false, false);
+      csv.begin();
+      csv.cell("v", cell);
+      csv.end();
+      std::string expected = cell.substr(0, at) + kFffd + cell.substr(at + 1) + "\r\n";
+      EXPECT_EQ(csv.rows(), expected) << length << " " << at;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace anglewise

@@ -1,8 +1,12 @@
 // A batch row outputs the captions and the messages only, so its window
-// does not write the five boxes back after Display. Everything that is
-// output must come out the same as on the window that writes them.
+// neither writes the five boxes back after Display nor captions the stale
+// height and width, and its figure keeps no strokes and draws no letters.
+// Everything that is output must come out the same as on the window that
+// does all of that.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -42,6 +46,26 @@ std::vector<Row> rows() {
     }
     out.push_back(r);
   }
+  // Extreme magnitudes and needle angles, where the solvers and the figure
+  // stop with run-time errors at different points.
+  std::uniform_real_distribution<double> exponent(-320, 308), unit(0, 1);
+  auto extreme = [&] {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.6e",
+                  (1 + 9 * unit(random)) * std::pow(10.0, exponent(random)));
+    return std::string(text);
+  };
+  for (int i = 0; i < 400; ++i) {
+    Row r{i % 4 != 0, false, i % 3 == 0, 14, {}};
+    for (int v = 0; v < 3; ++v) {
+      if ((random() % 4) != 0) r.values[static_cast<size_t>(v)] = extreme();
+    }
+    if (i % 2 == 0) {
+      static constexpr const char* kAngles[] = {"1e-300", "1e-12", "90", "179.9999999999", "45"};
+      r.values[3] = kAngles[random() % 5];
+    }
+    out.push_back(r);
+  }
   return out;
 }
 
@@ -55,8 +79,8 @@ std::vector<std::string> outputOf(HeadlessWindow& w) {
 }
 
 TEST(UnreadBoxesTest, CaptionsAndMessagesAreTheWindowsOwn) {
-  HeadlessWindow writing{Strokes::Dropped}, batch{Strokes::Dropped};
-  batch.window.boxesRead = false;
+  HeadlessWindow writing{Strokes::Recorded}, batch{Strokes::Dropped};
+  batch.window.endStateOnly = true;
   for (const Row& r : rows()) {
     WindowInputs in{r.oblique, r.dms, r.obtuse, r.places, {}};
     for (size_t v = 0; v < 5; ++v) in.values[v] = r.values[v];
