@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -267,8 +268,9 @@ struct PendingRow {
   }
 };
 
-// One thread's window and output: it answers a slice of each round.
-struct RowSolver {
+// One thread's window and output: it answers chunks of each round. Each
+// starts on cache lines of its own, which no other thread writes.
+struct alignas(128) RowSolver {
   RowSolver(const BatchOptions& options, bool header)
       : writer(options.jsonl, header), jsonl(options.jsonl) {
     window.window.endStateOnly = true;  // a row outputs captions and messages only
@@ -551,11 +553,24 @@ class BatchRun : public CsvRowSink {
     const std::vector<PendingRow>& rows = pending_[reading_];
     size_t parts = solvers_.size();
     if (pool_ && count >= parts) {
-      round_ = [this, &rows, count, parts](int part) {
-        size_t index = static_cast<size_t>(part);
-        RowSolver& solver = *solvers_[index];
-        for (size_t i = count * index / parts; i < count * (index + 1) / parts; ++i) {
-          solver.answer(rows[i], options_.report, resultNames_, any_);
+      // The solvers take the round's rows a chunk at a time, so that one
+      // that the system runs less does not hold the round up; each chunk's
+      // answers are kept in its own place, to be written in order.
+      size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
+      if (chunkRows_.size() < chunks) chunkRows_.resize(chunks);
+      chunks_ = chunks;
+      nextChunk_.store(1);
+      round_ = [this, &rows, count, chunks](int part) {
+        RowSolver& solver = *solvers_[static_cast<size_t>(part)];
+        // The first chunk is the first solver's: the first row of all heads
+        // the output with the names.
+        size_t chunk = part == 0 ? 0 : nextChunk_.fetch_add(1);
+        for (; chunk < chunks; chunk = nextChunk_.fetch_add(1)) {
+          size_t end = std::min(count, (chunk + 1) * kRowsPerChunk);
+          for (size_t i = chunk * kRowsPerChunk; i < end; ++i) {
+            solver.answer(rows[i], options_.report, resultNames_, any_);
+          }
+          solver.writer.takeRows(chunkRows_[chunk]);
         }
       };
       inFlight_ = count;
@@ -594,20 +609,32 @@ class BatchRun : public CsvRowSink {
   void writeBlock() {
     for (const auto& solver : solvers_) {
       if (solver->unsolved && status_ == kExitOk) status_ = kExitNotSolved;
-      // In blocks of whole rows of at least 64 KiB each (as RowWriter
-      // gathers them), so that a file that cannot grow ends after the last
-      // whole block that fitted.
-      std::string_view rows = solver->writer.rows();
-      while (!stopped_ && !rows.empty()) {
-        size_t end = rows.size() <= kWriteBlock ? 0 : rows.find('\n', kWriteBlock - 1) + 1;
-        if (end == 0) end = rows.size();
-        if (!out_.write(rows.substr(0, end))) {
-          fail("could not write the output: " + out_.error(), kExitInputOutput);
-          stopped_ = true;
-        }
-        rows.remove_prefix(end);
+    }
+    if (chunks_ > 0) {
+      roundRows_.clear();
+      size_t chunks = std::exchange(chunks_, 0);
+      for (size_t chunk = 0; chunk < chunks; ++chunk) {
+        roundRows_ += chunkRows_[chunk];
       }
+      writeRows(roundRows_);
+    }
+    for (const auto& solver : solvers_) {
+      writeRows(solver->writer.rows());
       solver->writer.clear();
+    }
+  }
+
+  // In blocks of whole rows of at least 64 KiB each, so that a file that
+  // cannot grow ends after the last whole block that fitted.
+  void writeRows(std::string_view rows) {
+    while (!stopped_ && !rows.empty()) {
+      size_t end = rows.size() <= kWriteBlock ? 0 : rows.find('\n', kWriteBlock - 1) + 1;
+      if (end == 0) end = rows.size();
+      if (!out_.write(rows.substr(0, end))) {
+        fail("could not write the output: " + out_.error(), kExitInputOutput);
+        stopped_ = true;
+      }
+      rows.remove_prefix(end);
     }
   }
 
@@ -634,6 +661,7 @@ class BatchRun : public CsvRowSink {
   // Each round answers this many rows a solver: enough to keep the threads
   // busy, few enough to keep memory flat.
   static constexpr size_t kRowsPerSolver = 2048;
+  static constexpr size_t kRowsPerChunk = 64;
   static constexpr size_t kWriteBlock = 65536;
   std::vector<std::unique_ptr<RowSolver>> solvers_;
   std::optional<WorkPool> pool_;
@@ -643,6 +671,11 @@ class BatchRun : public CsvRowSink {
   size_t pendingCount_ = 0;  // rows read into it
   size_t inFlight_ = 0;      // rows of the other round being answered
   std::function<void(int)> round_;
+  // The answers of the round in flight, a chunk of rows each.
+  std::vector<std::string> chunkRows_;
+  size_t chunks_ = 0;
+  std::atomic<size_t> nextChunk_{0};
+  std::string roundRows_;
   long answered_ = 0;
   long nextProgress_ = options_.progressEvery;
   bool header_ = false;

@@ -32,6 +32,12 @@ class RowWriter {
   /// The whole rows gathered since the last clear().
   std::string_view rows() const { return row_; }
   void clear() { row_.clear(); }
+  /// Hands the gathered rows over into `into` (its old text is dropped)
+  /// and starts afresh, each keeping the other's room.
+  void takeRows(std::string& into) {
+    into.swap(row_);
+    row_.clear();
+  }
 
  private:
   void appendCsvCell(std::string_view cell, bool echoed);

@@ -77,7 +77,7 @@ TEST_P(BatchJobsTest, EveryNumberOfThreadsWritesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, BatchJobsTest,
-                         testing::Values(JobsCase{"CsvManyRounds", false, false, 3000},
+                         testing::Values(JobsCase{"CsvManyRounds", false, false, 9001},
                                          JobsCase{"JsonLinesManyRounds", true, false, 3000},
                                          JobsCase{"CsvWithReport", false, true, 700},
                                          JobsCase{"FewerRowsThanThreads", false, true, 2},
