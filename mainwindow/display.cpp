@@ -59,7 +59,10 @@ void MainWindow::displayit() {
   s.triangleSolved = 1;
   s.angleADms = formatDms(s.angleA);
   s.angleBDms = formatDms(s.angleB);
-  for (Given row : kGivenRows) inputBox(row).setText("");
+  // The boxes are cleared to be written back (where anyone reads them).
+  if (!endStateOnly) {
+    for (Given row : kGivenRows) inputBox(row).setText("");
+  }
   // The area keeps its caption: the right solver has written it already,
   // and the oblique figure writes it anew.
   for (Label* label : resultLabels()) {

@@ -86,8 +86,8 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   TriangleState state;
   /// True where only what a Display leaves behind is read: the captions
   /// and messages as they stand when it returns (a batch row). Display then
-  /// skips what no one would see: the values written back into the five
-  /// boxes, and the record's stale height and width captions, which the
+  /// skips what no one would see: clearing the five boxes and writing the
+  /// values back into them, and the record's stale height and width captions, which the
   /// oblique figure writes over (they are still written where the figure
   /// fails before it gets there).
   bool endStateOnly = false;
