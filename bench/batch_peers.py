@@ -3,7 +3,8 @@
 to_chars floor (anglewise_floor), a plain Python loop and pandas with numpy
 (bench/peers/), and batch on one and on two threads. Prints rows a second,
 peak memory and the ratios the README quotes; the outputs of --jobs 1 and
---jobs 2 must be the same bytes.
+--jobs 2 must be the same bytes. Two copies of --jobs 1 run side by side
+show what the machine's second core gives processes that share nothing.
 
 Usage: bench/batch_peers.py BUILD_DIR [ROWS]   (default a million rows)
 """
@@ -59,6 +60,21 @@ def run(command, rows_path, output_path):
     return seconds, peak
 
 
+def two_at_once(command, rows_path, output_path):
+    """Wall seconds of two copies of one command run side by side, each on
+    the whole input: what two cores give two processes that share nothing."""
+    outputs = [output_path + ".%d" % i for i in range(2)]
+    start = time.perf_counter()
+    children = []
+    for output in outputs:
+        with open(rows_path) as rows, open(output, "wb") as out:
+            children.append(subprocess.Popen(command, stdin=rows, stdout=out))
+    for child in children:
+        if child.wait() != 0:
+            sys.exit("%s failed with status %d" % (command[0], child.returncode))
+    return time.perf_counter() - start
+
+
 def same_rows(first, second):
     with open(first, "rb") as a, open(second, "rb") as b:
         pairs = list(zip(a.read().split(b"\r\n"), b.read().split(b"\r\n")))
@@ -88,6 +104,7 @@ def main():
             timed[name] = (seconds, kilobytes, output)
             print("%-18s %10.0f rows/s %8.1f MB" % (name, count / seconds, kilobytes / 1024))
         one = timed["batch --jobs 1"][0]
+        copies = two_at_once([cli, "batch", "--jobs", "1"], rows, os.path.join(folder, "copies"))
         with open(timed["batch --jobs 1"][2], "rb") as a, open(timed["batch --jobs 2"][2], "rb") as b:
             identical = a.read() == b.read()
         equal, total = same_rows(timed["batch --jobs 1"][2], timed["to_chars floor"][2])
@@ -96,6 +113,8 @@ def main():
         print("batch over pandas and numpy: %.1f" % (timed["pandas and numpy"][0] / one))
         print("--jobs 2 over --jobs 1: %.2f, the same bytes: %s" %
               (one / timed["batch --jobs 2"][0], "yes" if identical else "NO"))
+        print("two copies of --jobs 1 at once over one: %.2f (the machine's own two-core ratio)" %
+              (2 * one / copies))
         print("rows the floor writes as batch does: %d of %d" % (equal, total))
         if not identical:
             sys.exit(1)
