@@ -351,12 +351,24 @@ bool inPlaneCorner(const Chart& c, const Box& b) {
   if (c.kind != Chart::Kind::Plane || b.high[0].estimate() > kCorner) return false;
   double low = b.low[1].estimate(), high = b.high[1].estimate();
   if (high <= kCorner || (Ball(1L) - b.low[1]).estimate() <= kCorner) return true;
-  return low >= 0.5 - kCorner / 2 && high <= 0.5 + kCorner / 2;
+  return c.medianCorner && low >= 0.5 - kCorner / 2 && high <= 0.5 + kCorner / 2;
 }
 
 bool inMonomialCorner(const Chart& c, const Box& b) {
   return c.kind == Chart::Kind::Monomial && b.high[0].estimate() <= c.range[0] / 2 &&
          b.high[1].estimate() <= c.range[1] / 2;
+}
+
+// Whether the problem measures the median facing angle `big`: mY faces A,
+// mX faces B and mZ faces C.
+bool measuresMedianFacing(const ShapeProblem& p, int big) {
+  static constexpr Measure kFacing[3] = {Measure::mY, Measure::mX, Measure::mZ};
+  Measure median = kFacing[big];
+  if (p.reference == median) return true;
+  for (const ShapeEquation& e : p.equations) {
+    if (e.measure == median || e.reference == median) return true;
+  }
+  return false;
 }
 
 ShapeSearch searchShapes(const ShapeProblem& problem) {
@@ -365,6 +377,9 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
   std::vector<Box> stack;
   size_t given = p.charts.size();
   for (size_t c = 0; c < given; ++c) {
+    if (p.charts[c].kind == Chart::Kind::Plane) {
+      p.charts[c].medianCorner = measuresMedianFacing(p, p.charts[c].big);
+    }
     stack.push_back(startOf(p.charts[c], static_cast<int>(c)));
     if (p.charts[c].kind != Chart::Kind::Plane) continue;
     // Each plane chart's two corners, as monomial charts in (rho, t) and
@@ -379,6 +394,7 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
     }
     // Where t is near a half: rho and s = |2t - 1|, either side.
     for (int sign : {1, -1}) {
+      if (!p.charts[c].medianCorner) break;
       Chart m = p.charts[c];
       m.kind = Chart::Kind::Monomial;
       m.median = true;

@@ -40,6 +40,10 @@ struct Chart {
   /// sign m) / 2 and (rho - sign m) / 2, m the monomial above.
   bool median = false;
   int sign = 1;
+  /// Plane: whether the corner where the median to the long side vanishes
+  /// (a flat triangle, t near a half) is left to median charts. Only that
+  /// median needs them; every other measure is at home on the plane there.
+  bool medianCorner = true;
   double range[2] = {0.75, 1};  ///< the coordinates run from 0 to these
   int depth = 0;                ///< blow-ups above this one
   int dimensions() const { return kind == Kind::Plane || kind == Kind::Monomial ? 2 : 1; }

@@ -185,6 +185,15 @@ INSTANTIATE_TEST_SUITE_P(
              {"scalene acute", "scalene acute"},
              std::string("hZ, perimeter and circumradius fix two triangles") + kProven +
                  kMirrorSearched},
+        // A flat, nearly isosceles triangle whose long side's median is not
+        // among the measures: the plane searches the corner where that
+        // median vanishes (checked against mpmath's findroot).
+        Case{"FlatWithoutTheVanishingMedian",
+             {{"mX", 261.15836658082964}, {"Z", 176.93447411852398}, {"tB", 233.65621782478897}},
+             {{"173.52094291", "346.635739", "176.93447412", "163.06517886", "8.38433003",
+               "8.55049111"}},
+             {"scalene obtuse"},
+             std::string("mX, Z and tB fix one triangle") + kProvenOne},
         // Area, perimeter and circumradius keep every mirror: the 5-5-6
         // triangle in each of its three labellings, each where a pair merges.
         Case{"EveryMirrorMerges",
