@@ -39,12 +39,4 @@ std::string errorFoundText(int number) {
          errorDescription(number);
 }
 
-void throwRuntimeError(int number) {
-  throw RuntimeError(number);
-}
-
-void throwDivisionError(Num dividend) {
-  throw RuntimeError(dividend.value() == 0.0 ? kErrOverflow : kErrDivisionByZero);
-}
-
 }  // namespace anglewise

@@ -172,7 +172,7 @@ bool finalChecksFail(TriangleState& s, SolverWindow& w) {
 
 }  // namespace
 
-void obliquetriangle(TriangleState& s, SolverWindow& w) {
+[[gnu::flatten]] void obliquetriangle(TriangleState& s, SolverWindow& w) {
   try {
     s.solveFailed = 1;
     ObliqueCase kind = chooseByBoxes(w);

@@ -104,7 +104,7 @@ bool compute(RightCase kind, TriangleState& s, SolverWindow& w) {
 
 }  // namespace
 
-void righttriangle(TriangleState& s, SolverWindow& w) {
+[[gnu::flatten]] void righttriangle(TriangleState& s, SolverWindow& w) {
   try {
     if (s.angleB == 0 && s.angleA > 0 && s.angleA <= 90) s.angleB = (Num(90) - s.angleA).value();
     if (s.angleA == 0 && s.angleB > 0 && s.angleB <= 90) s.angleA = (Num(90) - s.angleB).value();
