@@ -59,14 +59,16 @@ void MainWindow::displayit() {
   s.triangleSolved = 1;
   s.angleADms = formatDms(s.angleA);
   s.angleBDms = formatDms(s.angleB);
-  // The boxes are cleared to be written back (where anyone reads them).
+  // Boxes and captions are cleared to be written again below; where only
+  // the end is read, the clearing is skipped, as each caption is written
+  // again (the height and width by the figure or after it) and the boxes
+  // are not read. The area keeps its caption: the right solver has written
+  // it already, and the oblique figure writes it anew.
   if (!endStateOnly) {
     for (Given row : kGivenRows) inputBox(row).setText("");
-  }
-  // The area keeps its caption: the right solver has written it already,
-  // and the oblique figure writes it anew.
-  for (Label* label : resultLabels()) {
-    if (label != &theArea) label->setCaption("");
+    for (Label* label : resultLabels()) {
+      if (label != &theArea) label->setCaption("");
+    }
   }
   s.angleC = 180 - (s.angleB + s.angleA);
   writeBack(formatDms(s.angleC));

@@ -87,9 +87,10 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   /// True where only what a Display leaves behind is read: the captions
   /// and messages as they stand when it returns (a batch row). Display then
   /// skips what no one would see: clearing the five boxes and writing the
-  /// values back into them, and the record's stale height and width captions, which the
-  /// oblique figure writes over (they are still written where the figure
-  /// fails before it gets there).
+  /// values back into them, clearing the captions it writes again, and the
+  /// record's stale height and width captions, which the oblique figure
+  /// writes over (they are still written where the figure fails before it
+  /// gets there).
   bool endStateOnly = false;
   /// What the last Display read, for the report: the kind, the given rows'
   /// values and the obtuse choice. None before a Display read any, and
