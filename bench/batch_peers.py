@@ -5,6 +5,7 @@ to_chars floor (anglewise_floor), a plain Python loop and pandas with numpy
 peak memory and the ratios the README quotes; the outputs of --jobs 1 and
 --jobs 2 must be the same bytes. Two copies of --jobs 1 run side by side
 show what the machine's second core gives processes that share nothing.
+Batch, the floor and the two copies keep the fastest of three runs.
 
 Usage: bench/batch_peers.py BUILD_DIR [ROWS]   (default a million rows)
 """
@@ -97,14 +98,24 @@ def main():
             ("Python loop", [python, os.path.join(HERE, "peers", "python_loop.py"), rows]),
             ("pandas and numpy", [python, os.path.join(HERE, "peers", "pandas_peer.py"), rows]),
         ]
+        # The quick ones take turns three times and keep their fastest run,
+        # so that one slow moment of a shared machine moves no ratio.
+        quick = ("batch --jobs 1", "batch --jobs 2", "to_chars floor")
         timed = {}
-        for name, command in peers:
-            output = os.path.join(folder, name.replace(" ", "_") + ".csv")
-            seconds, kilobytes = run(command, rows, output)
-            timed[name] = (seconds, kilobytes, output)
+        for turn in range(3):
+            for name, command in peers:
+                if turn > 0 and name not in quick:
+                    continue
+                output = os.path.join(folder, name.replace(" ", "_") + ".csv")
+                seconds, kilobytes = run(command, rows, output)
+                if name not in timed or seconds < timed[name][0]:
+                    timed[name] = (seconds, max(kilobytes, timed.get(name, (0, 0))[1]), output)
+        for name, _ in peers:
+            seconds, kilobytes, _ = timed[name]
             print("%-18s %10.0f rows/s %8.1f MB" % (name, count / seconds, kilobytes / 1024))
         one = timed["batch --jobs 1"][0]
-        copies = two_at_once([cli, "batch", "--jobs", "1"], rows, os.path.join(folder, "copies"))
+        copies = min(two_at_once([cli, "batch", "--jobs", "1"], rows, os.path.join(folder, "copies"))
+                     for _ in range(3))
         with open(timed["batch --jobs 1"][2], "rb") as a, open(timed["batch --jobs 2"][2], "rb") as b:
             identical = a.read() == b.read()
         equal, total = same_rows(timed["batch --jobs 1"][2], timed["to_chars floor"][2])
