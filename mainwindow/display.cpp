@@ -89,6 +89,8 @@ void MainWindow::readAngleBoxesAsDms() {
 // Each text is written into one buffer and copied into its control.
 void MainWindow::writeBack(const std::string& angleCDms) {
   const TriangleState& s = state;
+  staleHeight_.reset();  // none left over from a Display that did not finish
+  staleWidth_.reset();
   char buffer[kStrRoom];
   auto text = [&buffer](double value, int places) {
     return std::string_view(buffer, writeRoundStr(value, places, buffer));

@@ -85,7 +85,8 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
 
   TriangleState state;
   /// True where only what a Display leaves behind is read: the captions
-  /// and messages as they stand when it returns (a batch row). Display then
+  /// and messages as they stand when it returns, and no Display follows on
+  /// the same window (a batch row, each on a fresh window). Display then
   /// skips what no one would see: clearing the five boxes and writing the
   /// values back into them, clearing the captions it writes again, and the
   /// record's stale height and width captions, which the oblique figure

@@ -194,6 +194,19 @@ INSTANTIATE_TEST_SUITE_P(
                "8.55049111"}},
              {"scalene obtuse"},
              std::string("mX, Z and tB fix one triangle") + kProvenOne},
+        // Rounded from the flat isosceles triangle 1, 1, 2 cos 2 degrees,
+        // where a mirror pair merges: the pair has just gone (mpmath puts
+        // cos 2d at 1 + 5e-20), and the search proves the other pair alone
+        // (checked against mpmath's findroot).
+        Case{"FlatIsoscelesPairJustGone",
+             {{"hZ", 0.034899496702500972},
+              {"perimeter", 3.9987816540381915},
+              {"circumradius", 14.326854173921911}},
+             {{"1.99893376", "0.5002667", "1.49958119", "1.00038106", "175.9996951", "2.99992384"},
+              {"0.5002667", "1.99893376", "1.49958119", "175.9996951", "1.00038106", "2.99992384"}},
+             {"scalene obtuse", "scalene obtuse"},
+             std::string("hZ, perimeter and circumradius fix two triangles") + kProven +
+                 kMirrorSearched},
         // Area, perimeter and circumradius keep every mirror: the 5-5-6
         // triangle in each of its three labellings, each where a pair merges.
         Case{"EveryMirrorMerges",
