@@ -377,11 +377,9 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
   std::vector<Box> stack;
   size_t given = p.charts.size();
   for (size_t c = 0; c < given; ++c) {
-    if (p.charts[c].kind == Chart::Kind::Plane) {
-      p.charts[c].medianCorner = measuresMedianFacing(p, p.charts[c].big);
-    }
     stack.push_back(startOf(p.charts[c], static_cast<int>(c)));
     if (p.charts[c].kind != Chart::Kind::Plane) continue;
+    p.charts[c].medianCorner = measuresMedianFacing(p, p.charts[c].big);
     // Each plane chart's two corners, as monomial charts in (rho, t) and
     // (rho, 1 - t), blown up at once.
     for (bool tinyFirst : {true, false}) {
@@ -392,9 +390,10 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
       p.charts.push_back(m);
       blowUp(p.charts, static_cast<int>(p.charts.size()) - 1, stack);
     }
-    // Where t is near a half: rho and s = |2t - 1|, either side.
+    // Where t is near a half: rho and s = |2t - 1|, either side (only
+    // where the median that vanishes there is measured).
+    if (!p.charts[c].medianCorner) continue;
     for (int sign : {1, -1}) {
-      if (!p.charts[c].medianCorner) break;
       Chart m = p.charts[c];
       m.kind = Chart::Kind::Monomial;
       m.median = true;
