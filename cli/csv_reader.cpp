@@ -114,6 +114,56 @@ bool CsvReader::parse(std::string_view bytes) {
 
 bool CsvReader::feed(std::string_view bytes) {
   if (ranAway_ || error_) return false;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    if (state_ == State::RowNotBegun && !skipping_) {
+      done += plainRows(bytes.substr(done));
+      if (done == bytes.size()) break;
+    }
+    size_t used = 0;
+    if (!throughRowEnd(bytes.substr(done), used)) return false;
+    done += used;
+  }
+  return true;
+}
+
+// Most rows are one line of unquoted cells: such a line is split here, as
+// libcsv would split it (cells trimmed of blanks, a blank line no row),
+// without copying its cells. A line with a quote, a line longer than the
+// bound and a line not yet ended are left to libcsv.
+size_t CsvReader::plainRows(std::string_view bytes) {
+  size_t lineStart = 0;
+  while (lineStart < bytes.size()) {
+    size_t end = lineStart;
+    bool blank = true;
+    for (; end < bytes.size(); ++end) {
+      Byte kind = kKinds[static_cast<unsigned char>(bytes[end])];
+      if (kind == kLineEnd) break;
+      if (kind == kQuote) return lineStart;
+      blank = blank && kind == kBlank;
+    }
+    if (end == bytes.size() || end - lineStart > rowBound_) return lineStart;
+    if (!blank) {
+      size_t cellStart = lineStart;
+      for (size_t i = lineStart; i <= end; ++i) {
+        if (i < end && bytes[i] != ',') continue;
+        size_t first = cellStart, last = i;
+        while (first < last && kKinds[static_cast<unsigned char>(bytes[first])] == kBlank) ++first;
+        while (last > first && kKinds[static_cast<unsigned char>(bytes[last - 1])] == kBlank)
+          --last;
+        sink_.cell(bytes.substr(first, last - first));
+        cellStart = i + 1;
+      }
+      sink_.endRow();
+    }
+    lineStart = end + 1;
+  }
+  return lineStart;
+}
+
+// libcsv's way, with the row bound watched beside it, up to and including
+// the end of the current row (or to the end of `bytes`).
+bool CsvReader::throughRowEnd(std::string_view bytes, size_t& used) {
   // Locals, so that the loop keeps them in registers.
   State state = state_;
   size_t rowBytes = rowBytes_;
@@ -122,10 +172,16 @@ bool CsvReader::feed(std::string_view bytes) {
     Step step = kSteps[static_cast<int>(state)][kKinds[static_cast<unsigned char>(bytes[i])]];
     state = step.next;
     if (step.rowEnds) {
-      if (skipping_) start = i + 1;
-      skipping_ = false;
-      rowBytes = 0;
-    } else if (state != State::RowNotBegun && ++rowBytes > rowBound_) {
+      state_ = state;
+      rowBytes_ = 0;
+      used = i + 1;
+      if (skipping_) {
+        skipping_ = false;
+        return true;
+      }
+      return parse(bytes.substr(start, used - start));
+    }
+    if (state != State::RowNotBegun && ++rowBytes > rowBound_) {
       if (skipping_) {
         if (rowBytes > runawayBound_) {
           ranAway_ = true;
@@ -144,6 +200,7 @@ bool CsvReader::feed(std::string_view bytes) {
   }
   state_ = state;
   rowBytes_ = rowBytes;
+  used = bytes.size();
   return skipping_ || parse(bytes.substr(start));
 }
 

@@ -4,7 +4,8 @@
 // without end would take all memory. Beside libcsv runs a small copy of
 // its state machine that only tells where rows end; a row that goes past
 // the bound is reported with the cells read so far, the rest of it is
-// skipped, and libcsv starts afresh at the next row.
+// skipped, and libcsv starts afresh at the next row. A whole line without
+// a quote, the common row, is split by the reader itself as libcsv would.
 #include <csv.h>
 
 #include <cstddef>
@@ -57,6 +58,8 @@ class CsvReader {
 
  private:
   bool parse(std::string_view bytes);
+  size_t plainRows(std::string_view bytes);
+  bool throughRowEnd(std::string_view bytes, size_t& used);
   static void onCell(void* data, size_t size, void* reader);
   static void onRow(int, void* reader);
 

@@ -84,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CsvCase{"BlanksAfterAClosingQuote", "\"ab\"  ,c\n\"d\" \n\"e\"  \"f\n\"\n"},
                     CsvCase{"QuoteInsideUnquoted", "a\"b,c\nd\n"},
                     CsvCase{"BlanksAroundCells", "  a  , b \t,\t\"c\"  \n"},
-                    CsvCase{"EmptyCells", ",,\n,\n"}, CsvCase{"UnclosedQuote", "a,\"b\nc,d\n"}),
+                    CsvCase{"EmptyCells", ",,\n,\n"}, CsvCase{"UnclosedQuote", "a,\"b\nc,d\n"},
+                    CsvCase{"PlainAndQuotedLinesByTurns", "a,b\n\"c\",d\ne , f\n\"g\nh\"\ni\n"},
+                    CsvCase{"CarriageReturnsInsideALine", "a\rb,c\r\r\nd\n"},
+                    CsvCase{"BlanksOnlyAndCommasOnly", " \t \n , \t,\n\t\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvReaderBoundTest, ALongRowIsReportedWithItsFirstCellsAndSkipped) {
