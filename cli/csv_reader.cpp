@@ -1,6 +1,7 @@
 #include "cli/csv_reader.h"
 
 #include <array>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -132,33 +133,41 @@ bool CsvReader::feed(std::string_view bytes) {
 // without copying its cells. A line with a quote, a line longer than the
 // bound and a line not yet ended are left to libcsv.
 size_t CsvReader::plainRows(std::string_view bytes) {
-  size_t lineStart = 0;
-  while (lineStart < bytes.size()) {
-    size_t end = lineStart;
-    bool blank = true;
-    for (; end < bytes.size(); ++end) {
-      Byte kind = kKinds[static_cast<unsigned char>(bytes[end])];
-      if (kind == kLineEnd) break;
-      if (kind == kQuote) return lineStart;
-      blank = blank && kind == kBlank;
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  const char* line = begin;
+  while (line < end) {
+    // The line ends at the first CR or LF; memchr finds each many bytes at
+    // a time.
+    const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
+    if (!lineEnd) break;
+    if (const void* cr = std::memchr(line, '\r', lineEnd - line)) {
+      lineEnd = static_cast<const char*>(cr);
     }
-    if (end == bytes.size() || end - lineStart > rowBound_) return lineStart;
-    if (!blank) {
-      size_t cellStart = lineStart;
-      for (size_t i = lineStart; i <= end; ++i) {
-        if (i < end && bytes[i] != ',') continue;
-        size_t first = cellStart, last = i;
-        while (first < last && kKinds[static_cast<unsigned char>(bytes[first])] == kBlank) ++first;
-        while (last > first && kKinds[static_cast<unsigned char>(bytes[last - 1])] == kBlank)
-          --last;
-        sink_.cell(bytes.substr(first, last - first));
-        cellStart = i + 1;
+    if (static_cast<size_t>(lineEnd - line) > rowBound_ || std::memchr(line, '"', lineEnd - line)) {
+      break;
+    }
+    const char* first = line;
+    while (first < lineEnd && blank(*first)) ++first;
+    if (first < lineEnd) {  // a line of blanks is no row
+      const char* cell = line;
+      for (;;) {
+        const char* comma = static_cast<const char*>(std::memchr(cell, ',', lineEnd - cell));
+        const char* cellEnd = comma ? comma : lineEnd;
+        const char* from = cell;
+        const char* to = cellEnd;
+        while (from < to && blank(*from)) ++from;
+        while (to > from && blank(to[-1])) --to;
+        sink_.cell(std::string_view(from, static_cast<size_t>(to - from)));
+        if (!comma) break;
+        cell = comma + 1;
       }
       sink_.endRow();
     }
-    lineStart = end + 1;
+    line = lineEnd + 1;
   }
-  return lineStart;
+  return static_cast<size_t>(line - begin);
 }
 
 // libcsv's way, with the row bound watched beside it, up to and including

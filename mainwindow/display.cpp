@@ -2,6 +2,7 @@
 // enabling, the angle notation switch and the Decimals menu.
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "mainwindow/main_window.h"
 #include "solver/dms.h"
@@ -139,15 +140,17 @@ void MainWindow::Over90ONOFF() {
   // for a right one (every check box's click comes here).
   static constexpr unsigned kPatterns[] = {0b11001, 0b01110, 0b11010, 0b10101};
   if (!optOBL.Value()) return over90checked.setEnabled(false);
-  unsigned ticks = 0;
-  bool plain = true;  // every box holds 0 or 1
-  for (CheckBox MainWindow::*box : kRowChecks) {
-    int value = (this->*box).Value();
-    plain = plain && (value == 0 || value == 1);
-    ticks = ticks << 1 | (value == 1 ? 1u : 0u);
+  // Every check box's click comes here, so the rows' boxes are read
+  // unrolled; a value other than 0 or 1 matches no pattern.
+  auto bit = [](const CheckBox& box, unsigned weight) {
+    int value = box.Value();
+    return value == 1 ? weight : value == 0 ? 0u : 0x100u;
+  };
+  unsigned ticks = [&]<size_t... Row>(std::index_sequence<Row...>) {
+    return (bit(this->*kRowChecks[Row], 16u >> Row) | ...);
   }
-  bool flag =
-      plain && std::find(std::begin(kPatterns), std::end(kPatterns), ticks) != std::end(kPatterns);
+  (std::make_index_sequence<std::size(kRowChecks)>());
+  bool flag = std::find(std::begin(kPatterns), std::end(kPatterns), ticks) != std::end(kPatterns);
   over90checked.setEnabled(flag);
 }
 
