@@ -54,9 +54,13 @@ void obliqueResults(TriangleState& s, FigureCaptions& captions) {
   s.resultArea = (Num(s.sideZ) * s.sideX * Sin(rad(s.angleA)) / 2).value();
   s.resultHeight = s.obliqueHeight;
   s.resultWidth = s.obliqueWidth;
-  captions.setHeightCaption(RoundStr(s.resultHeight, s.decimalPlaces));
-  captions.setWidthCaption(RoundStr(s.resultWidth, s.decimalPlaces));
-  captions.setAreaCaption(RoundStr(s.resultArea, s.decimalPlaces));
+  char text[kStrRoom];  // each caption is copied before the next is written
+  auto rounded = [&](double value) {
+    return std::string_view(text, writeRoundStr(value, s.decimalPlaces, text));
+  };
+  captions.setHeightCaption(rounded(s.resultHeight));
+  captions.setWidthCaption(rounded(s.resultWidth));
+  captions.setAreaCaption(rounded(s.resultArea));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // B on top; sides and corners lettered with strokes and arcs. The oblique
 // drawing also works out height, width and area for the result labels.
 #include <string>
+#include <string_view>
 
 #include "figure/picture_box.h"
 #include "solver/triangle_state.h"
@@ -13,9 +14,9 @@ namespace anglewise {
 class FigureCaptions {
  public:
   virtual ~FigureCaptions() = default;
-  virtual void setHeightCaption(const std::string& caption) = 0;
-  virtual void setWidthCaption(const std::string& caption) = 0;
-  virtual void setAreaCaption(const std::string& caption) = 0;
+  virtual void setHeightCaption(std::string_view caption) = 0;
+  virtual void setWidthCaption(std::string_view caption) = 0;
+  virtual void setAreaCaption(std::string_view caption) = 0;
 };
 
 /// Erases the whole picture in white (margin 0), as a click on it does.

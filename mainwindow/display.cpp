@@ -58,8 +58,10 @@ void MainWindow::displayit() {
     return;
   }
   s.triangleSolved = 1;
-  s.angleADms = formatDms(s.angleA);
-  s.angleBDms = formatDms(s.angleB);
+  // The D/M/S texts are written in place: no string is made for them.
+  char dms[kDmsRoom];
+  s.angleADms.assign(dms, writeDms(s.angleA, dms));
+  s.angleBDms.assign(dms, writeDms(s.angleB, dms));
   // Boxes and captions are cleared to be written again below; where only
   // the end is read, the clearing is skipped, as each caption is written
   // again (the height and width by the figure or after it) and the boxes
@@ -72,7 +74,7 @@ void MainWindow::displayit() {
     }
   }
   s.angleC = 180 - (s.angleB + s.angleA);
-  writeBack(formatDms(s.angleC));
+  writeBack(std::string_view(dms, writeDms(s.angleC, dms)));
   Picture1_Click();
   captionStaleSize();
 }
@@ -88,7 +90,7 @@ void MainWindow::readAngleBoxesAsDms() {
 
 // Boxes always get 14 places; the result labels get the chosen places.
 // Each text is written into one buffer and copied into its control.
-void MainWindow::writeBack(const std::string& angleCDms) {
+void MainWindow::writeBack(std::string_view angleCDms) {
   const TriangleState& s = state;
   staleHeight_.reset();  // none left over from a Display that did not finish
   staleWidth_.reset();

@@ -185,12 +185,12 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   bool angleTextEmpty(Given row) const override;
   bool obtuseTicked() const override { return over90checked.Value() == 1; }
   void untickObtuse() override { over90checked.setValue(0); }
-  void setAreaCaption(const std::string& caption) override { theArea.setCaption(caption); }
-  void setHeightCaption(const std::string& caption) override {
+  void setAreaCaption(std::string_view caption) override { theArea.setCaption(caption); }
+  void setHeightCaption(std::string_view caption) override {
     staleHeight_.reset();
     theHeight.setCaption(caption);
   }
-  void setWidthCaption(const std::string& caption) override {
+  void setWidthCaption(std::string_view caption) override {
     staleWidth_.reset();
     theWidth.setCaption(caption);
   }
@@ -208,7 +208,7 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
   void readAngleBoxesAsDms();
   GivenValues readGiven() const;
   std::string refusalSentence() const;
-  void writeBack(const std::string& angleCDms);
+  void writeBack(std::string_view angleCDms);
   void captionStaleSize();
   void convertToDecimal(TextBox& box, double& angle, std::string& dms);
 

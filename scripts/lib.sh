@@ -20,7 +20,7 @@ TEST_PACKAGES=(
   clang libclang-rt-14-dev clang-format git
   poppler-utils librsvg2-bin python3-mpmath
   dpkg-dev help2man lintian desktop-file-utils appstream man-db groff-base
-  xvfb openbox x11-utils xdotool wmctrl python3 xdg-utils shared-mime-info
+  xvfb openbox x11-utils xdotool wmctrl python3 xdg-utils shared-mime-info libfile-mimeinfo-perl
   dbus at-spi2-core python3-pyatspi
   python3-pytest python3-numpy python3-pandas python3-dask python3-distributed
 )

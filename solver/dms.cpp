@@ -106,7 +106,7 @@ std::string_view thousandthsText(int k) {
 
 }  // namespace
 
-std::string formatDms(double angle) {
+char* writeDms(double angle, char* out) {
   double deg = Int(angle);
   double f = angle - deg;
   double min = Int(f * 60);
@@ -134,7 +134,6 @@ std::string formatDms(double angle) {
     deg = deg + 1;
     min = 0;
   }
-  char out[4 * kStrRoom];
   char* p = out;
   p = writeStr(deg, p);
   *p++ = 'd';
@@ -143,7 +142,12 @@ std::string formatDms(double angle) {
   p = writeStr(sec, p);
   *p++ = 's';
   if (fracText != " 0") p = std::copy(fracText.begin(), fracText.end(), p);
-  return std::string(out, p);
+  return p;
+}
+
+std::string formatDms(double angle) {
+  char out[kDmsRoom];
+  return std::string(out, writeDms(angle, out));
 }
 
 }  // namespace anglewise

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "solver/numbers.h"
+
 namespace anglewise {
 
 /// The text that stands for an angle reset to 0 (read above 90 degrees).
@@ -26,7 +28,13 @@ DmsReading readdms(std::string_view text);
 /// marker in the first or second position takes the characters before it.
 DmsReading readDmsFields(std::string_view text);
 
+/// Room enough for any D/M/S text of a double.
+inline constexpr int kDmsRoom = 4 * kStrRoom;
+
 /// Writes an angle as D/M/S text, seconds to thousandths, with carries.
 std::string formatDms(double degrees);
+/// The same text written at `out`, which has kDmsRoom characters; returns
+/// its end.
+char* writeDms(double degrees, char* out);
 
 }  // namespace anglewise

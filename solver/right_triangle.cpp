@@ -124,7 +124,8 @@ bool compute(RightCase kind, TriangleState& s, SolverWindow& w) {
     if (s.angleB == 0) s.angleB = (Num(90) - s.angleA).value();
     if (s.angleA == 0) s.angleA = (Num(90) - s.angleB).value();
     s.resultArea = (Num(s.sideY) * s.sideX / 2).value();
-    w.setAreaCaption(RoundStr(s.resultArea, s.decimalPlaces));
+    char text[kStrRoom];
+    w.setAreaCaption(std::string_view(text, writeRoundStr(s.resultArea, s.decimalPlaces, text)));
     s.resultHeight = s.sideY;
     s.resultWidth = s.sideX;
     w.beep();

@@ -2,6 +2,7 @@
 // What the two solvers need from the main window. The window model realises
 // it; tests use a small fake.
 #include <string>
+#include <string_view>
 
 namespace anglewise {
 
@@ -23,7 +24,7 @@ class SolverWindow {
   /// The obtuse choice `over90checked`.
   virtual bool obtuseTicked() const = 0;
   virtual void untickObtuse() = 0;
-  virtual void setAreaCaption(const std::string& caption) = 0;
+  virtual void setAreaCaption(std::string_view caption) = 0;
   virtual void clrchkboxes() = 0;
   virtual void clearall() = 0;
   virtual void tohigh() = 0;

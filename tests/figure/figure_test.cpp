@@ -10,9 +10,9 @@ namespace {
 
 class NoCaptions : public FigureCaptions {
  public:
-  void setHeightCaption(const std::string& c) override { height = c; }
-  void setWidthCaption(const std::string& c) override { width = c; }
-  void setAreaCaption(const std::string& c) override { area = c; }
+  void setHeightCaption(std::string_view c) override { height = c; }
+  void setWidthCaption(std::string_view c) override { width = c; }
+  void setAreaCaption(std::string_view c) override { area = c; }
   std::string height = "unchanged", width = "unchanged", area = "unchanged";
 };
 

@@ -26,7 +26,7 @@ class FakeSolverWindow : public SolverWindow {
   }
   bool obtuseTicked() const override { return obtuse; }
   void untickObtuse() override { obtuse = false; }
-  void setAreaCaption(const std::string& caption) override { areaCaption = caption; }
+  void setAreaCaption(std::string_view caption) override { areaCaption = caption; }
   void clrchkboxes() override {
     for (bool& b : boxes) b = false;
   }
