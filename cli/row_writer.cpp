@@ -1,6 +1,7 @@
 #include "cli/row_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -43,6 +44,15 @@ constexpr std::uint64_t holds(std::uint64_t word, unsigned char c) {
   std::uint64_t x = word ^ (kOnes * c);
   return (x - kOnes) & ~x & kHighs;
 }
+
+// The bytes a CSV cell cannot hold as they are: not ASCII, a comma, a quote
+// or a line end.
+constexpr auto kNeedsCare = [] {
+  std::array<std::uint8_t, 256> care{};
+  for (size_t c = 0x80; c < care.size(); ++c) care[c] = 1;
+  care[','] = care['"'] = care['\r'] = care['\n'] = 1;
+  return care;
+}();
 
 bool special(unsigned char c) {
   return c == ',' || c == '"' || c == '\r' || c == '\n';
@@ -90,9 +100,33 @@ void RowWriter::cell(std::string_view name, std::string_view value) {
     if (!firstCell_) names_ += ',';
     names_ += name;
   }
-  if (!firstCell_) row_ += ',';
-  appendCsvCell(value, false);
+  if (!quickCsvCell(value)) {
+    flushQuick();
+    if (!firstCell_) row_ += ',';
+    appendCsvCell(value, false);
+  }
   firstCell_ = false;
+}
+
+// The cell (after its comma) copied into the quick room, if it fits and
+// needs no care; else nothing is kept of it.
+bool RowWriter::quickCsvCell(std::string_view cell) {
+  if (cell.size() + 1 > kQuickRoom - quickSize_) return false;
+  char* out = quick_ + quickSize_;
+  if (!firstCell_) *out++ = ',';
+  unsigned care = 0;
+  for (char c : cell) {
+    *out++ = c;
+    care |= kNeedsCare[static_cast<unsigned char>(c)];
+  }
+  if (care != 0) return false;
+  quickSize_ = static_cast<size_t>(out - quick_);
+  return true;
+}
+
+void RowWriter::flushQuick() {
+  row_.append(quick_, quickSize_);
+  quickSize_ = 0;
 }
 
 void RowWriter::text(std::string_view name, std::string_view value) {
@@ -101,6 +135,7 @@ void RowWriter::text(std::string_view name, std::string_view value) {
     if (!firstCell_) names_ += ',';
     names_ += name;
   }
+  flushQuick();
   if (!firstCell_) row_ += ',';
   appendCsvCell(value, true);
   firstCell_ = false;
@@ -111,6 +146,7 @@ void RowWriter::end() {
     json_->endObject();
     row_ += '\n';
   } else {
+    flushQuick();
     row_ += "\r\n";
     if (!wroteHeader_) {  // the first row: its names go before it
       names_ += "\r\n";

@@ -4,6 +4,7 @@
 // and handed on in blocks of whole rows. Every cell is written as UTF-8
 // (bytes that are not become U+FFFD), and in CSV an echoed text that a
 // spreadsheet would run as a formula is written so that it shows as text.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,12 +42,19 @@ class RowWriter {
 
  private:
   void appendCsvCell(std::string_view cell, bool echoed);
+  bool quickCsvCell(std::string_view cell);
+  void flushQuick();
 
   bool jsonl_;
   bool wroteHeader_ = false;
   bool firstCell_ = true;
   std::string names_;
   std::string row_;
+  // A CSV row's plain cells are copied here and checked in the same pass,
+  // then go to row_ together: most rows are such cells alone.
+  static constexpr size_t kQuickRoom = 480;
+  size_t quickSize_ = 0;
+  char quick_[kQuickRoom];
   std::optional<JsonWriter> json_;  // one a row: each row is its own object
 };
 

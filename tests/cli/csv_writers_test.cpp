@@ -195,30 +195,53 @@ TEST(RowWriterTest, CsvCellsAreUtf8AndEchoedFormulasAreText) {
   EXPECT_EQ(jsonl.rows(), "{\"id\":\"=1+2\",\"note\":\"" + kFffd + "\"}\n");
 }
 
-// Cells are checked eight bytes at a time: a comma, quote, line end or
-// non-ASCII byte must be found wherever it falls in a word or the tail.
+// Plain cells are copied and checked in one pass: a comma, quote, line end
+// or non-ASCII byte must be found wherever it falls, and the cells around
+// it keep their commas.
 TEST(RowWriterTest, EverySpecialByteIsFoundAtEveryPosition) {
+  auto row = [](const std::string& cell) {
+    RowWriter csv(false, false);
+    csv.begin();
+    csv.cell("a", "1");
+    csv.cell("v", cell);
+    csv.cell("b", "2");
+    csv.end();
+    return std::string(csv.rows());
+  };
   for (size_t length : {1u, 7u, 8u, 9u, 16u, 17u, 23u}) {
     for (size_t at = 0; at < length; ++at) {
       for (char special : {',', '"', '\r', '\n'}) {
         std::string cell(length, '7');
         cell[at] = special;
-        RowWriter csv(false, false);
-        csv.begin();
-        csv.cell("v", cell);
-        csv.end();
         std::string inner = cell;
         if (special == '"') inner.insert(at, "\"");  // a quote is doubled
-        EXPECT_EQ(csv.rows(), "\"" + inner + "\"\r\n") << length << " " << at;
+        EXPECT_EQ(row(cell), "1,\"" + inner + "\",2\r\n") << length << " " << at;
       }
       std::string cell(length, '7');
       cell[at] = '\xff';
+      EXPECT_EQ(row(cell), "1," + cell.substr(0, at) + kFffd + cell.substr(at + 1) + ",2\r\n")
+          << length << " " << at;
+    }
+  }
+}
+
+// Rows longer than the room plain cells gather in, in one cell or in many.
+TEST(RowWriterTest, LongRowsKeepEveryCellInOrder) {
+  for (size_t cells : {1u, 30u, 200u}) {
+    for (size_t length : {0u, 15u, 479u, 480u, 2000u}) {
       RowWriter csv(false, false);
-      csv.begin();
-      csv.cell("v", cell);
-      csv.end();
-      std::string expected = cell.substr(0, at) + kFffd + cell.substr(at + 1) + "\r\n";
-      EXPECT_EQ(csv.rows(), expected) << length << " " << at;
+      std::string expected;
+      for (int round = 0; round < 2; ++round) {
+        csv.begin();
+        for (size_t i = 0; i < cells; ++i) {
+          std::string cell(length, static_cast<char>('a' + i % 26));
+          csv.cell("c", cell);
+          expected += (i > 0 ? "," : "") + cell;
+        }
+        csv.end();
+        expected += "\r\n";
+      }
+      EXPECT_EQ(csv.rows(), expected) << cells << " cells of " << length;
     }
   }
 }
