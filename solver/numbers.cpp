@@ -338,14 +338,6 @@ double Round(double value, int places) {
   return rounded;
 }
 
-double Int(double value) {
-  return std::floor(value);
-}
-
-double roundToWhole(double value) {
-  return std::nearbyint(value);
-}
-
 namespace {
 
 // N * 10^-places rounded to 15 significant digits, as Str rounds the double

@@ -3,6 +3,7 @@
 // the classic BASIC rules users of this calculator know: Val reads the number
 // at the start of a text, Str writes at most 15 significant digits with a
 // leading blank for non-negative values, Round goes half to even.
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -37,9 +38,13 @@ std::string RoundStr(double value, int places);
 char* writeRoundStr(double value, int places, char* out);
 
 /// The largest whole number not above `value`.
-double Int(double value);
+inline double Int(double value) {
+  return std::floor(value);
+}
 
 /// The nearest whole number, a half going to the even one.
-double roundToWhole(double value);
+inline double roundToWhole(double value) {
+  return std::nearbyint(value);
+}
 
 }  // namespace anglewise
