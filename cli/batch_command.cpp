@@ -542,85 +542,100 @@ class BatchRun : public CsvRowSink {
     if (pendingCount_ == pending_[reading_].size()) answerPending();
   }
 
-  // The rows read so far, answered in slices on the solvers' threads while
-  // this one reads the next round, and written in their order once the
-  // round before them is.
+  // The rows read so far, answered in chunks on the solvers' threads while
+  // this one writes the round before them and reads the next round.
   void answerPending() {
-    size_t count = pendingCount_;
-    pendingCount_ = 0;
-    settleRound();
-    if (count == 0 || stopped_) return;
-    const std::vector<PendingRow>& rows = pending_[reading_];
-    size_t parts = solvers_.size();
-    if (pool_ && count >= parts) {
-      // The solvers take the round's rows a chunk at a time, so that one
-      // that the system runs less does not hold the round up; each chunk's
-      // answers are kept in its own place, to be written in order.
-      size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
-      if (chunkRows_.size() < chunks) chunkRows_.resize(chunks);
-      chunks_ = chunks;
-      nextChunk_.store(1);
-      round_ = [this, &rows, count, chunks](int part) {
-        RowSolver& solver = *solvers_[static_cast<size_t>(part)];
-        // The first chunk is the first solver's: the first row of all heads
-        // the output with the names.
-        size_t chunk = part == 0 ? 0 : nextChunk_.fetch_add(1);
-        for (; chunk < chunks; chunk = nextChunk_.fetch_add(1)) {
-          size_t end = std::min(count, (chunk + 1) * kRowsPerChunk);
-          for (size_t i = chunk * kRowsPerChunk; i < end; ++i) {
-            solver.answer(rows[i], options_.report, resultNames_, any_);
-          }
-          solver.writer.takeRows(chunkRows_[chunk]);
-        }
-      };
-      inFlight_ = count;
-      pool_->startRound(round_);
-      reading_ ^= 1;
-      return;
+    size_t count = std::exchange(pendingCount_, 0);
+    size_t finished = awaitRound();
+    size_t finishedSet = chunkSet_;
+    size_t finishedChunks = std::exchange(chunks_, 0);
+    bool solving = false;
+    if (count > 0 && !stopped_ && pool_ && count >= solvers_.size()) {
+      // The next round starts before the last one is written, so that the
+      // solvers do not wait for the writing.
+      chunkSet_ ^= 1;
+      startRound(count);
+      solving = true;
     }
+    if (finished > 0) writeRound(finishedSet, finishedChunks, finished);
+    if (count == 0 || stopped_ || solving) return;
     // A short round (the end of the input) on the first solver alone, so
     // the first row of all is always its, header and all.
-    for (size_t i = 0; i < count; ++i) {
-      solvers_.front()->answer(rows[i], options_.report, resultNames_, any_);
+    RowSolver& first = *solvers_.front();
+    for (const PendingRow& row : std::span(pending_[reading_]).first(count)) {
+      first.answer(row, options_.report, resultNames_, any_);
     }
-    written(count);
+    takeStatuses();
+    writeRows(first.writer.rows());
+    first.writer.clear();
+    answered(count);
+  }
+
+  // The solvers take the round's rows a chunk at a time, so that one that
+  // the system runs less does not hold the round up; each chunk's answers
+  // are kept in its own place, to be written in order.
+  void startRound(size_t count) {
+    const std::vector<PendingRow>& rows = pending_[reading_];
+    std::vector<std::string>& chunkRows = chunkRows_[chunkSet_];
+    size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
+    if (chunkRows.size() < chunks) chunkRows.resize(chunks);
+    chunks_ = chunks;
+    nextChunk_.store(1);
+    round_ = [this, &rows, &chunkRows, count, chunks](int part) {
+      RowSolver& solver = *solvers_[static_cast<size_t>(part)];
+      // The first chunk is the first solver's: the first row of all heads
+      // the output with the names.
+      size_t chunk = part == 0 ? 0 : nextChunk_.fetch_add(1);
+      for (; chunk < chunks; chunk = nextChunk_.fetch_add(1)) {
+        size_t end = std::min(count, (chunk + 1) * kRowsPerChunk);
+        for (size_t i = chunk * kRowsPerChunk; i < end; ++i) {
+          solver.answer(rows[i], options_.report, resultNames_, any_);
+        }
+        solver.writer.takeRows(chunkRows[chunk]);
+      }
+    };
+    inFlight_ = count;
+    pool_->startRound(round_);
+    reading_ ^= 1;
+  }
+
+  // The round in flight, if any, waited for and its statuses taken;
+  // returns its rows, which are still to be written.
+  size_t awaitRound() {
+    if (inFlight_ == 0) return 0;
+    pool_->finishRound();
+    takeStatuses();
+    return std::exchange(inFlight_, 0);
   }
 
   // The round in flight, if any: waited for and written.
   void settleRound() {
-    if (inFlight_ == 0) return;
-    size_t count = std::exchange(inFlight_, 0);
-    pool_->finishRound();
-    written(count);
+    size_t finished = awaitRound();
+    size_t chunks = std::exchange(chunks_, 0);
+    if (finished > 0) writeRound(chunkSet_, chunks, finished);
   }
 
-  // `count` rows answered: their blocks written, the progress told.
-  void written(size_t count) {
-    writeBlock();
+  void takeStatuses() {
+    for (const auto& solver : solvers_) {
+      if (solver->unsolved && status_ == kExitOk) status_ = kExitNotSolved;
+    }
+  }
+
+  // A finished round's chunks, joined and written in order.
+  void writeRound(size_t set, size_t chunks, size_t count) {
+    roundRows_.clear();
+    for (const std::string& rows : std::span(chunkRows_[set]).first(chunks)) roundRows_ += rows;
+    writeRows(roundRows_);
+    answered(count);
+  }
+
+  // `count` more rows answered: the progress told.
+  void answered(size_t count) {
     answered_ += static_cast<long>(count);
     if (options_.progress) {
       for (; nextProgress_ <= answered_; nextProgress_ += options_.progressEvery) {
         progress(nextProgress_);
       }
-    }
-  }
-
-  // The first write that fails ends the batch: one sentence, no more rows.
-  void writeBlock() {
-    for (const auto& solver : solvers_) {
-      if (solver->unsolved && status_ == kExitOk) status_ = kExitNotSolved;
-    }
-    if (chunks_ > 0) {
-      roundRows_.clear();
-      size_t chunks = std::exchange(chunks_, 0);
-      for (size_t chunk = 0; chunk < chunks; ++chunk) {
-        roundRows_ += chunkRows_[chunk];
-      }
-      writeRows(roundRows_);
-    }
-    for (const auto& solver : solvers_) {
-      writeRows(solver->writer.rows());
-      solver->writer.clear();
     }
   }
 
@@ -671,9 +686,11 @@ class BatchRun : public CsvRowSink {
   size_t pendingCount_ = 0;  // rows read into it
   size_t inFlight_ = 0;      // rows of the other round being answered
   std::function<void(int)> round_;
-  // The answers of the round in flight, a chunk of rows each.
-  std::vector<std::string> chunkRows_;
-  size_t chunks_ = 0;
+  // The answers of the last two rounds, a chunk of rows each: the round in
+  // flight answers into one set while the one before it is written.
+  std::array<std::vector<std::string>, 2> chunkRows_;
+  size_t chunkSet_ = 0;  // the set of the round in flight
+  size_t chunks_ = 0;    // its chunks
   std::atomic<size_t> nextChunk_{0};
   std::string roundRows_;
   long answered_ = 0;
