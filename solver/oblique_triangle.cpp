@@ -1,6 +1,8 @@
 // The oblique-triangle solver: three given values (three sides, two sides
 // and an angle, or a side and two angles). A lies between X and Z opposite
 // Y, B between Y and Z opposite X, C between X and Y opposite Z.
+#include <cmath>
+
 #include "solver/angles.h"
 #include "solver/solvers.h"
 
@@ -65,13 +67,27 @@ Num arccosine(Num v) {
   return Atn(-v / Sqr(-v * v + 1)) * k() + Num(2) * (k() * Atn(1));
 }
 
+// How a case's computation ended: with C computed, stopped early by the
+// ambiguous case, or at the run-time error "invalid call" (see below).
+enum class Outcome { Computed, Stopped, InvalidCall };
+
+// Whether Sqr(-v * v + 1), as arcsine forms it, would raise "invalid call":
+// -v * v is finite (else its overflow comes first) and the sum negative.
+bool arcsineRefuses(Num v) {
+  double negatedSquare = -v.value() * v.value();
+  return std::isfinite(negatedSquare) && negatedSquare + 1 < 0;
+}
+
 // X-Y-A and its twin X-Y-B: `given` is the angle opposite `farSide`, the
-// angle found is opposite `nearSide`. Returns false when no C is computed.
-bool twoSidesOppositeAngle(TriangleState& s, SolverWindow& w, double& given, double& found,
-                           Num nearSide, Num farSide, double& thirdSide) {
+// angle found is opposite `nearSide`. A sine above 1 has no angle: the
+// commonest fault of measured input, so it is told without a throw.
+Outcome twoSidesOppositeAngle(TriangleState& s, SolverWindow& w, double& given, double& found,
+                              Num nearSide, Num farSide, double& thirdSide) {
   Num product = Sin(rad(given)) * nearSide;
-  found = arcsine(product / farSide).value();
-  if (product.value() > farSide.value() && !w.obtuseTicked()) return false;
+  Num sine = product / farSide;
+  if (arcsineRefuses(sine)) return Outcome::InvalidCall;
+  found = arcsine(sine).value();
+  if (product.value() > farSide.value() && !w.obtuseTicked()) return Outcome::Stopped;
   if (w.obtuseTicked() && found < given) {
     w.cantdoit();
     w.untickObtuse();
@@ -79,7 +95,7 @@ bool twoSidesOppositeAngle(TriangleState& s, SolverWindow& w, double& given, dou
   if (w.obtuseTicked() && found > given) found = (Num(180) - found).value();
   s.angleC = (Num(180) - (Num(s.angleB) + s.angleA)).value();
   thirdSide = (Sin(rad(s.angleC)) * farSide / Sin(rad(given))).value();
-  return true;
+  return Outcome::Computed;
 }
 
 // X-Z-B and its twin Y-Z-A: the angle found is C, opposite Z.
@@ -92,8 +108,8 @@ void sideZOppositeC(TriangleState& s, SolverWindow& w, double given, Num opposit
   thirdSide = (Sin(rad(third)) * oppositeSide / Sin(rad(given))).value();
 }
 
-// Computes the chosen case; false when the ambiguous case stopped early.
-bool compute(ObliqueCase kind, TriangleState& s, SolverWindow& w) {
+// Computes the chosen case.
+Outcome compute(ObliqueCase kind, TriangleState& s, SolverWindow& w) {
   w.clrchkboxes();
   for (const CaseBoxes& row : kCases) {
     if (row.kind != kind) continue;
@@ -108,14 +124,14 @@ bool compute(ObliqueCase kind, TriangleState& s, SolverWindow& w) {
       s.angleA = arccosine((Z * Z + X * X - Y * Y) / ((X + X) * Z)).value();
       s.angleB = arcsine(Sin(rad(s.angleA)) * X / Y).value();
       closeC();
-      return true;
+      return Outcome::Computed;
     case ObliqueCase::YZB: {
       Num c = Cos(rad(s.angleB));
       X = Sqr(Z * Z + Y * Y - (Y + Y) * Z * c);
       s.sideX = X.value();
       s.angleA = arcsine(Sin(rad(s.angleB)) * Y / X).value();
       closeC();
-      return true;
+      return Outcome::Computed;
     }
     case ObliqueCase::XZA: {
       Num c = Cos(rad(s.angleA));
@@ -124,37 +140,37 @@ bool compute(ObliqueCase kind, TriangleState& s, SolverWindow& w) {
       quotient = quotient / (Z - Cos(rad(s.angleA)) * X);
       s.angleB = (Atn(quotient) * k()).value();
       closeC();
-      return true;
+      return Outcome::Computed;
     }
     case ObliqueCase::YAB:
       s.sideX = (Sin(rad(s.angleB)) * Y / Sin(rad(s.angleA))).value();
       closeC();
       s.sideZ = (Sin(rad(s.angleC)) * Y / Sin(rad(s.angleA))).value();
-      return true;
+      return Outcome::Computed;
     case ObliqueCase::XAB:
       s.sideY = (Sin(rad(s.angleA)) * X / Sin(rad(s.angleB))).value();
       closeC();
       s.sideZ = (Sin(rad(s.angleC)) * X / Sin(rad(s.angleB))).value();
-      return true;
+      return Outcome::Computed;
     case ObliqueCase::ZAB:
       closeC();
       s.sideY = (Sin(rad(s.angleA)) * Z / Sin(rad(s.angleC))).value();
       s.sideX = (Sin(rad(s.angleB)) * Z / Sin(rad(s.angleC))).value();
-      return true;
+      return Outcome::Computed;
     case ObliqueCase::XYA:
       return twoSidesOppositeAngle(s, w, s.angleA, s.angleB, X, Y, s.sideZ);
     case ObliqueCase::XYB:
       return twoSidesOppositeAngle(s, w, s.angleB, s.angleA, Y, X, s.sideZ);
     case ObliqueCase::XZB:
       sideZOppositeC(s, w, s.angleB, X, s.angleA, s.sideY);
-      return true;
+      return Outcome::Computed;
     case ObliqueCase::YZA:
       sideZOppositeC(s, w, s.angleA, Y, s.angleB, s.sideX);
-      return true;
+      return Outcome::Computed;
     case ObliqueCase::None:
       break;
   }
-  return false;
+  return Outcome::Stopped;
 }
 
 // Returns true when the checks refused the result.
@@ -178,12 +194,19 @@ bool finalChecksFail(TriangleState& s, SolverWindow& w) {
     ObliqueCase kind = chooseByBoxes(w);
     if (kind == ObliqueCase::None) kind = chooseByValues(s, w);
     if (kind == ObliqueCase::None) return;
-    if (compute(kind, s, w)) s.solveFailed = 0;
-    if (finalChecksFail(s, w)) return;
-    w.beep();
+    Outcome outcome = compute(kind, s, w);
+    if (outcome != Outcome::InvalidCall) {
+      if (outcome == Outcome::Computed) s.solveFailed = 0;
+      if (finalChecksFail(s, w)) return;
+      w.beep();
+      return;
+    }
   } catch (const RuntimeError& error) {
     handleSolverError(error, s, w);
+    return;
   }
+  // Handled as the throw would have been, outside the try as its catch is.
+  handleSolverError(RuntimeError(kErrInvalidCall), s, w);
 }
 
 }  // namespace anglewise

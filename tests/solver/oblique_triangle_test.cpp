@@ -14,7 +14,7 @@ struct Values {
 
 class ObliqueTriangleTest : public testing::Test {
  protected:
-  void solve(Values g, std::initializer_list<int> boxes, bool obtuse = false) {
+  void solve(Values g, const std::vector<int>& boxes, bool obtuse = false) {
     state.sideX = g.x, state.sideY = g.y, state.sideZ = g.z;
     state.angleA = g.a, state.angleB = g.b;
     for (int box : boxes) window.boxes[box] = true;
@@ -34,6 +34,59 @@ TEST_F(ObliqueTriangleTest, SidesThatCannotCloseCannotBeSolved) {
   EXPECT_EQ(window.log, errorThenClear("Can not solve this problem"));
   EXPECT_EQ(state.solveFailed, 1);
 }
+
+// Two sides and an angle opposite one: where the sine reaches 1 or more,
+// the window's own errors, in the order its arithmetic meets them (a sine
+// above 1 is told without a throw, so its neighbours are pinned here).
+struct SineCase {
+  const char* name;
+  Values given;
+  std::vector<int> boxes;
+  bool obtuse;
+  std::vector<std::string> log;
+};
+
+class SineBeyondOneTest : public ObliqueTriangleTest,
+                          public testing::WithParamInterface<SineCase> {};
+
+TEST_P(SineBeyondOneTest, GivesTheWindowsError) {
+  solve(GetParam().given, GetParam().boxes, GetParam().obtuse);
+  EXPECT_EQ(window.log, GetParam().log);
+  EXPECT_EQ(state.solveFailed, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SineBeyondOneTest,
+                         testing::Values(SineCase{"AboveOne",
+                                                  {5, 4.999999, 0, 90},
+                                                  {1, 2, 4},
+                                                  false,
+                                                  {"Can not solve this problem", "clearall"}},
+                                         SineCase{"AboveOneObtuse",
+                                                  {5, 4.999999, 0, 90},
+                                                  {1, 2, 4},
+                                                  true,
+                                                  {"Can not solve this problem", "clearall"}},
+                                         SineCase{"AboveOneForB",
+                                                  {4.999999, 5, 0, 0, 90},
+                                                  {1, 2, 5},
+                                                  false,
+                                                  {"Can not solve this problem", "clearall"}},
+                                         SineCase{"ExactlyOneDividesByZero",
+                                                  {5, 5, 0, 90},
+                                                  {1, 2, 4},
+                                                  false,
+                                                  {errorFoundText(11), "clearall"}},
+                                         SineCase{"SquareOverflowsFirst",
+                                                  {1e200, 1, 0, 90},
+                                                  {1, 2, 4},
+                                                  false,
+                                                  {errorFoundText(6), "clearall"}},
+                                         SineCase{"SineOverflowsFirst",
+                                                  {1e300, 1e-10, 0, 90},
+                                                  {1, 2, 4},
+                                                  false,
+                                                  {errorFoundText(6), "clearall"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ObliqueTriangleTest, DegenerateClosureDividesByZero) {
   solve({4, 2, 2}, {1, 2, 3});
