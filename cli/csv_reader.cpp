@@ -137,14 +137,20 @@ size_t CsvReader::plainRows(std::string_view bytes) {
   const char* const begin = bytes.data();
   const char* const end = begin + bytes.size();
   const char* line = begin;
+  // The next LF at or after `line` (`end` when there is none), kept from
+  // line to line, so that lines ended by CR alone cost no search to a far
+  // LF each.
+  const char* newline = nullptr;
   while (line < end) {
     // The line ends at the first CR or LF; memchr finds each many bytes at
     // a time.
-    const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', end - line));
-    if (!lineEnd) break;
-    if (const void* cr = std::memchr(line, '\r', lineEnd - line)) {
-      lineEnd = static_cast<const char*>(cr);
+    if (!newline || newline < line) {
+      newline = static_cast<const char*>(std::memchr(line, '\n', end - line));
+      if (!newline) newline = end;
     }
+    const char* lineEnd = static_cast<const char*>(std::memchr(line, '\r', newline - line));
+    if (!lineEnd) lineEnd = newline;
+    if (lineEnd == end) break;
     if (static_cast<size_t>(lineEnd - line) > rowBound_ || std::memchr(line, '"', lineEnd - line)) {
       break;
     }

@@ -87,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CsvCase{"EmptyCells", ",,\n,\n"}, CsvCase{"UnclosedQuote", "a,\"b\nc,d\n"},
                     CsvCase{"PlainAndQuotedLinesByTurns", "a,b\n\"c\",d\ne , f\n\"g\nh\"\ni\n"},
                     CsvCase{"CarriageReturnsInsideALine", "a\rb,c\r\r\nd\n"},
+                    CsvCase{"CarriageReturnsAloneThenALineFeed", "a,b\rc\r\"d\"\re,f\r\ng\n"},
                     CsvCase{"BlanksOnlyAndCommasOnly", " \t \n , \t,\n\t\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
