@@ -568,7 +568,7 @@ class BatchRun : public CsvRowSink {
     takeStatuses();
     writeRows(first.writer.rows());
     first.writer.clear();
-    answered(count);
+    if (!stopped_) answered(count);
   }
 
   // The solvers take the round's rows a chunk at a time, so that one that
@@ -621,12 +621,15 @@ class BatchRun : public CsvRowSink {
     }
   }
 
-  // A finished round's chunks, joined and written in order.
+  // A finished round's chunks, joined and written in order. After a failed
+  // write (a round may have been running then) no rows are written or told
+  // as answered.
   void writeRound(size_t set, size_t chunks, size_t count) {
+    if (stopped_) return;
     roundRows_.clear();
     for (const std::string& rows : std::span(chunkRows_[set]).first(chunks)) roundRows_ += rows;
     writeRows(roundRows_);
-    answered(count);
+    if (!stopped_) answered(count);
   }
 
   // `count` more rows answered: the progress told.

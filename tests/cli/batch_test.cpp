@@ -101,5 +101,44 @@ TEST(BatchRowsTest, ProgressLineEverySoManyRows) {
   EXPECT_TRUE(std::regex_match(err.str(), line)) << err.str();
 }
 
+// Output that takes `room` bytes and refuses the rest.
+class FillingBuffer : public std::streambuf {
+ public:
+  explicit FillingBuffer(size_t room) : room_(room) {}
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    if (static_cast<size_t>(count) > room_) return 0;
+    room_ -= static_cast<size_t>(count);
+    return count;
+  }
+  int overflow(int c) override { return xsputn(nullptr, 1) == 1 ? c : traits_type::eof(); }
+
+ private:
+  size_t room_;
+};
+
+// After the first failed write nothing more is told: a round that the
+// threads were already answering is neither written nor counted.
+TEST(BatchRowsTest, NoProgressIsToldAfterAFailedWrite) {
+  std::string csv = "kind,X,Y\n";
+  for (int i = 0; i < 30000; ++i) csv += "right,3,4\n";
+  for (int jobs : {1, 2, 3}) {
+    std::istringstream in(csv);
+    FillingBuffer room(200000);
+    std::ostream out(&room);
+    std::ostringstream err;
+    BatchOptions options;
+    options.jobs = jobs;
+    options.progress = true;
+    options.progressEvery = 1000;
+    EXPECT_EQ(runBatch(in, "rows", out, err, options), 3);
+    std::string told = err.str();
+    size_t failure = told.find("could not write the output");
+    ASSERT_NE(failure, std::string::npos) << told;
+    EXPECT_EQ(told.find("rows a second", failure), std::string::npos) << jobs << ": " << told;
+  }
+}
+
 }  // namespace
 }  // namespace anglewise
