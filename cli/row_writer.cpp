@@ -36,14 +36,6 @@ bool plainNumber(std::string_view text) {
   return i == text.size();
 }
 
-constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-
-// Whether any byte of `word` is `c`: a zero byte of word ^ c…c.
-constexpr std::uint64_t holds(std::uint64_t word, unsigned char c) {
-  std::uint64_t x = word ^ (kOnes * c);
-  return (x - kOnes) & ~x & kHighs;
-}
-
 // Sixteen bytes, compared all at once (the compiler's vector extension).
 using Lanes = signed char __attribute__((vector_size(16)));
 
@@ -65,25 +57,6 @@ bool needsCare(const char* p, size_t n) {
 
 bool special(unsigned char c) {
   return c == ',' || c == '"' || c == '\r' || c == '\n';
-}
-
-// ASCII without a comma, a quote or a line end, eight bytes at a time:
-// nearly every cell is a number, and this runs once per output cell.
-bool plainAscii(std::string_view cell) {
-  const char* p = cell.data();
-  size_t n = cell.size(), i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p + i, 8);
-    if ((word & kHighs) | holds(word, ',') | holds(word, '"') | holds(word, '\r') |
-        holds(word, '\n'))
-      return false;
-  }
-  for (; i < n; ++i) {
-    auto c = static_cast<unsigned char>(p[i]);
-    if (c >= 0x80 || special(c)) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -166,13 +139,9 @@ bool RowWriter::full() const {
 }
 
 // A cell as CSV: quoted only where it holds a comma, a quote or a line end;
-// `formula` puts the apostrophe before it.
+// `formula` puts the apostrophe before it. (Plain cells mostly take the
+// quick way, in cell().)
 void RowWriter::appendCsvCell(std::string_view cell, bool formula) {
-  if (plainAscii(cell)) {
-    if (formula) row_ += '\'';
-    row_ += cell;
-    return;
-  }
   auto isSpecial = [](char c) { return special(static_cast<unsigned char>(c)); };
   if (std::none_of(cell.begin(), cell.end(), isSpecial)) {
     if (formula) row_ += '\'';

@@ -104,19 +104,6 @@ std::string_view thousandthsText(int k) {
   return texts[static_cast<size_t>(k)];
 }
 
-// Str of one field: nearly always a whole number from 0 to 999, written
-// straight.
-char* writeField(double value, char* out) {
-  if (!(value >= 0 && value < 1000) || value != static_cast<int>(value))
-    return writeStr(value, out);
-  int whole = static_cast<int>(value);
-  *out++ = ' ';
-  if (whole >= 100) *out++ = static_cast<char>('0' + whole / 100);
-  if (whole >= 10) *out++ = static_cast<char>('0' + whole / 10 % 10);
-  *out++ = static_cast<char>('0' + whole % 10);
-  return out;
-}
-
 }  // namespace
 
 char* writeDms(double angle, char* out) {
@@ -148,11 +135,11 @@ char* writeDms(double angle, char* out) {
     min = 0;
   }
   char* p = out;
-  p = writeField(deg, p);
+  p = writeStr(deg, p);
   *p++ = 'd';
-  p = writeField(min, p);
+  p = writeStr(min, p);
   *p++ = 'm';
-  p = writeField(sec, p);
+  p = writeStr(sec, p);
   *p++ = 's';
   if (fracText != " 0") p = std::copy(fracText.begin(), fracText.end(), p);
   return p;

@@ -238,12 +238,10 @@ int digitsOf(std::uint64_t number, int lastExponent, char* digits, int& exponent
 
 char* writeStr(double value, char* out) {
   auto literal = [out](std::string_view text) { return std::copy(text.begin(), text.end(), out); };
-  if (std::isnan(value)) return literal(" NaN");
-  if (std::isinf(value)) return literal(value > 0 ? " Infinity" : "-Infinity");
-  if (value == 0.0) return literal(" 0");
   double magnitude = std::fabs(value);
   if (magnitude < 1000 && magnitude == static_cast<int>(magnitude)) {
-    // Degrees, minutes and seconds: a few digits, written straight.
+    // Degrees, minutes and seconds (and 0): a few digits, written straight.
+    // NaN fails the test, and so does infinity.
     int whole = static_cast<int>(magnitude);
     *out++ = value < 0 ? '-' : ' ';
     if (whole >= 100) *out++ = static_cast<char>('0' + whole / 100);
@@ -251,6 +249,8 @@ char* writeStr(double value, char* out) {
     *out++ = static_cast<char>('0' + whole % 10);
     return out;
   }
+  if (std::isnan(value)) return literal(" NaN");
+  if (std::isinf(value)) return literal(value > 0 ? " Infinity" : "-Infinity");
   char digits[24];
   int count = 0;
   int exponent = 0;
