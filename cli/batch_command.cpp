@@ -276,32 +276,46 @@ struct alignas(128) RowSolver {
     window.window.endStateOnly = true;  // a row outputs captions and messages only
   }
 
-  void answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames,
+  /// Whether the row was refused or had an error.
+  bool answer(const PendingRow& row, bool report, const std::vector<std::string>& resultNames,
               bool any) {
     writer.begin();
+    bool unsolved = true;
     if (row.failed && any) {
       writeAnyErrorRow(writer, row.id, row.error, jsonl);
-      unsolved = true;
     } else if (row.failed) {
       writeErrorRow(writer, row.id, row.error, report, resultNames);
-      unsolved = true;
     } else if (row.any) {
-      unsolved = !writeAnyRow(writer, *row.any, jsonl) || unsolved;
+      unsolved = !writeAnyRow(writer, *row.any, jsonl);
     } else {
       // Each row starts from the fresh window, as the user would play it.
       RowRequest request = row.request();
       window.restart();
       play(window, request);
       writeSolvedRow(writer, request, window, report);
-      unsolved = unsolved || window.window.state.triangleSolved != 1;
+      unsolved = window.window.state.triangleSolved != 1;
     }
     writer.end();
+    return unsolved;
   }
 
   HeadlessWindow window{Strokes::Dropped};
   RowWriter writer;
   bool jsonl;
-  bool unsolved = false;  ///< a row of this solver was refused or had an error
+};
+
+// A round of rows read, answered in chunks by every thread: the reading
+// thread's solver takes the first chunk and then, like the helpers, the
+// next chunk not yet taken. Each chunk's answers are kept in their own
+// place, to be written in order.
+struct BatchRound {
+  std::vector<PendingRow> rows;
+  size_t count = 0;   // rows read into it
+  size_t chunks = 0;  // with count: its chunks, once started
+  std::vector<std::string> answers;
+  std::atomic<size_t> nextChunk{1};
+  std::atomic<bool> unsolved{false};  // a row of it was refused or had an error
+  std::function<void(int)> work;
 };
 
 // "X", "X" and "id", or "X", "Y" and "id".
@@ -325,16 +339,17 @@ class BatchRun : public CsvRowSink {
       : source_(source), out_(out), err_(err), options_(options) {
     int parts = options.jobs > 0 ? options.jobs : availableCores();
     if (parts > 1) {
-      // A thread for each part: this one reads the next round meanwhile.
-      pool_.emplace(parts, exact::releaseThreadCaches);
-      if (pool_->parts() == 0) pool_.reset();  // no thread to be had: this one solves
-      parts = pool_ ? pool_->parts() : 1;
+      // This thread reads, writes and solves; helpers only solve.
+      pool_.emplace(parts - 1, exact::releaseThreadCaches);
+      if (pool_->helpers() == 0) pool_.reset();  // no thread to be had: this one solves
+      parts = pool_ ? pool_->helpers() + 1 : 1;
     }
-    for (int part = 0; part < parts; ++part) {
-      // Only the first row of all heads the output with the names.
-      solvers_.push_back(std::make_unique<RowSolver>(options, part == 0 && options.header));
-    }
-    for (std::vector<PendingRow>& round : pending_) round.resize(kRowsPerSolver * solvers_.size());
+    // Only the first row of all heads the output with the names: this
+    // thread's solver answers it. Each helper makes its own solver on its
+    // thread (so that their memory shares no cache line with this one's).
+    solvers_.push_back(std::make_unique<RowSolver>(options, options.header));
+    solvers_.resize(static_cast<size_t>(parts));
+    for (BatchRound& round : rounds_) round.rows.resize(kRowsPerSolver * solvers_.size());
     for (const NamedControl& entry : solvers_.front()->window.window.controls()) {
       if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);
     }
@@ -394,13 +409,9 @@ class BatchRun : public CsvRowSink {
   }
 
   ~BatchRun() {
-    // A round still running (a failure left it) uses the rows and solvers.
-    if (inFlight_ > 0) {
-      try {
-        pool_->finishRound();
-      } catch (...) {
-      }
-    }
+    // A round still running (a failure left it) uses the rows and solvers:
+    // the helpers end it first.
+    pool_.reset();
   }
 
   /// A signal asked to stop: the rows read whole so far are answered and
@@ -498,7 +509,7 @@ class BatchRun : public CsvRowSink {
     RowRequest request;
     rowNumber_ = std::to_string(rows_);
     request.id = rowNumber_;
-    PendingRow& row = pending_[reading_][pendingCount_++];
+    PendingRow& row = rounds_[reading_].rows[pendingCount_++];
     if (any_) {
       AnyRow read;
       read.id = rowNumber_;
@@ -512,7 +523,7 @@ class BatchRun : public CsvRowSink {
       } else {
         row.take(std::move(read));
       }
-      if (pendingCount_ == pending_[reading_].size()) answerPending();
+      if (pendingCount_ == rounds_[reading_].rows.size()) answerPending();
       return;
     }
     if (std::optional<std::string> error = readRow(columns_, named_, cells_, request)) {
@@ -520,7 +531,7 @@ class BatchRun : public CsvRowSink {
     } else {
       row.take(request);
     }
-    if (pendingCount_ == pending_[reading_].size()) answerPending();
+    if (pendingCount_ == rounds_[reading_].rows.size()) answerPending();
   }
 
   // A row that could not be read whole: its id if it came before the
@@ -534,102 +545,100 @@ class BatchRun : public CsvRowSink {
       AnyRow read;
       read.id = rowNumber_;
       readAnyRow(anyColumns_, cells_.view(), 0, read);
-      pending_[reading_][pendingCount_++].fail(read.id, reason);
+      rounds_[reading_].rows[pendingCount_++].fail(read.id, reason);
     } else {
       readId(columns_, cells_, request);
-      pending_[reading_][pendingCount_++].fail(request.id, reason);
+      rounds_[reading_].rows[pendingCount_++].fail(request.id, reason);
     }
-    if (pendingCount_ == pending_[reading_].size()) answerPending();
+    if (pendingCount_ == rounds_[reading_].rows.size()) answerPending();
   }
 
-  // The rows read so far, answered in chunks on the solvers' threads while
-  // this one writes the round before them and reads the next round.
+  // The rows read so far: on one thread answered and written at once; on
+  // more, started, and the round before them joined, ended and written
+  // while the helpers go on with them.
   void answerPending() {
     size_t count = std::exchange(pendingCount_, 0);
-    size_t finished = awaitRound();
-    size_t finishedSet = chunkSet_;
-    size_t finishedChunks = std::exchange(chunks_, 0);
-    bool solving = false;
-    if (count > 0 && !stopped_ && pool_ && count >= solvers_.size()) {
-      // The next round starts before the last one is written, so that the
-      // solvers do not wait for the writing.
-      chunkSet_ ^= 1;
-      startRound(count);
-      solving = true;
-    }
-    if (finished > 0) writeRound(finishedSet, finishedChunks, finished);
-    if (count == 0 || stopped_ || solving) return;
-    // A short round (the end of the input) on the first solver alone, so
-    // the first row of all is always its, header and all.
-    RowSolver& first = *solvers_.front();
-    for (const PendingRow& row : std::span(pending_[reading_]).first(count)) {
-      first.answer(row, options_.report, resultNames_, any_);
-    }
-    takeStatuses();
-    writeRows(first.writer.rows());
-    first.writer.clear();
-    if (!stopped_) answered(count);
-  }
-
-  // The solvers take the round's rows a chunk at a time, so that one that
-  // the system runs less does not hold the round up; each chunk's answers
-  // are kept in its own place, to be written in order.
-  void startRound(size_t count) {
-    const std::vector<PendingRow>& rows = pending_[reading_];
-    std::vector<std::string>& chunkRows = chunkRows_[chunkSet_];
-    size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
-    if (chunkRows.size() < chunks) chunkRows.resize(chunks);
-    chunks_ = chunks;
-    nextChunk_.store(1);
-    round_ = [this, &rows, &chunkRows, count, chunks](int part) {
-      RowSolver& solver = *solvers_[static_cast<size_t>(part)];
-      // The first chunk is the first solver's: the first row of all heads
-      // the output with the names.
-      size_t chunk = part == 0 ? 0 : nextChunk_.fetch_add(1);
-      for (; chunk < chunks; chunk = nextChunk_.fetch_add(1)) {
-        size_t end = std::min(count, (chunk + 1) * kRowsPerChunk);
-        for (size_t i = chunk * kRowsPerChunk; i < end; ++i) {
-          solver.answer(rows[i], options_.report, resultNames_, any_);
-        }
-        solver.writer.takeRows(chunkRows[chunk]);
+    if (!pool_) {
+      if (count == 0 || stopped_) return;
+      RowSolver& only = *solvers_.front();
+      bool unsolved = false;
+      for (const PendingRow& row : std::span(rounds_[reading_].rows).first(count)) {
+        unsolved = only.answer(row, options_.report, resultNames_, any_) || unsolved;
       }
-    };
-    inFlight_ = count;
-    pool_->startRound(round_);
-    reading_ ^= 1;
-  }
-
-  // The round in flight, if any, waited for and its statuses taken;
-  // returns its rows, which are still to be written.
-  size_t awaitRound() {
-    if (inFlight_ == 0) return 0;
-    pool_->finishRound();
-    takeStatuses();
-    return std::exchange(inFlight_, 0);
-  }
-
-  // The round in flight, if any: waited for and written.
-  void settleRound() {
-    size_t finished = awaitRound();
-    size_t chunks = std::exchange(chunks_, 0);
-    if (finished > 0) writeRound(chunkSet_, chunks, finished);
-  }
-
-  void takeStatuses() {
-    for (const auto& solver : solvers_) {
-      if (solver->unsolved && status_ == kExitOk) status_ = kExitNotSolved;
+      takeStatus(unsolved);
+      writeRows(only.writer.rows());
+      only.writer.clear();
+      if (!stopped_) answered(count);
+      return;
     }
+    std::optional<size_t> before = std::exchange(open_, std::nullopt);
+    if (count > 0 && !stopped_) {
+      startRound(reading_, count);
+      open_ = reading_;
+      reading_ ^= 1;
+    }
+    if (before) endRound(*before);
   }
 
-  // A finished round's chunks, joined and written in order. After a failed
-  // write (a round may have been running then) no rows are written or told
-  // as answered.
-  void writeRound(size_t set, size_t chunks, size_t count) {
+  void startRound(size_t index, size_t count) {
+    BatchRound& round = rounds_[index];
+    round.count = count;
+    round.chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
+    if (round.answers.size() < round.chunks) round.answers.resize(round.chunks);
+    round.nextChunk.store(1);
+    round.unsolved.store(false);
+    round.work = [this, &round](int part) {
+      std::unique_ptr<RowSolver>& solver = solvers_[static_cast<size_t>(part)];
+      if (!solver) solver = std::make_unique<RowSolver>(options_, false);
+      // The first chunk is this thread's solver's: the first row of all
+      // heads the output with the names.
+      size_t chunk = part == 0 ? 0 : round.nextChunk.fetch_add(1);
+      bool unsolved = false;
+      for (; chunk < round.chunks; chunk = round.nextChunk.fetch_add(1)) {
+        size_t end = std::min(round.count, (chunk + 1) * kRowsPerChunk);
+        for (size_t i = chunk * kRowsPerChunk; i < end; ++i) {
+          unsolved = solver->answer(round.rows[i], options_.report, resultNames_, any_) || unsolved;
+        }
+        solver->writer.takeRows(round.answers[chunk]);
+      }
+      if (unsolved) round.unsolved.store(true, std::memory_order_relaxed);
+    };
+    pool_->startRound(round.work);
+  }
+
+  // A started round: this thread answers the chunks still left, waits for
+  // the helpers' and writes them all in order. After a failed write (a
+  // round may have been running then) no rows are written or told as
+  // answered.
+  void endRound(size_t index) {
+    BatchRound& round = rounds_[index];
+    if (!stopped_) round.work(0);
+    pool_->finishRound();
+    takeStatus(round.unsolved.load(std::memory_order_relaxed));
     if (stopped_) return;
-    roundRows_.clear();
-    for (const std::string& rows : std::span(chunkRows_[set]).first(chunks)) roundRows_ += rows;
-    writeRows(roundRows_);
-    if (!stopped_) answered(count);
+    // The chunks' answers are written as they are, in blocks of whole
+    // chunks of at least kWriteBlock bytes.
+    std::vector<std::string_view>& block = blockParts_;
+    size_t bytes = 0;
+    for (size_t chunk = 0; chunk < round.chunks && !stopped_; ++chunk) {
+      block.emplace_back(round.answers[chunk]);
+      bytes += block.back().size();
+      if (bytes < kWriteBlock && chunk + 1 < round.chunks) continue;
+      if (!out_.writeParts(block)) failWrite();
+      block.clear();
+      bytes = 0;
+    }
+    block.clear();
+    if (!stopped_) answered(round.count);
+  }
+
+  // The round started last, if any: ended and written.
+  void settleRound() {
+    if (std::optional<size_t> open = std::exchange(open_, std::nullopt)) endRound(*open);
+  }
+
+  void takeStatus(bool unsolved) {
+    if (unsolved && status_ == kExitOk) status_ = kExitNotSolved;
   }
 
   // `count` more rows answered: the progress told.
@@ -648,12 +657,14 @@ class BatchRun : public CsvRowSink {
     while (!stopped_ && !rows.empty()) {
       size_t end = rows.size() <= kWriteBlock ? 0 : rows.find('\n', kWriteBlock - 1) + 1;
       if (end == 0) end = rows.size();
-      if (!out_.write(rows.substr(0, end))) {
-        fail("could not write the output: " + out_.error(), kExitInputOutput);
-        stopped_ = true;
-      }
+      if (!out_.write(rows.substr(0, end))) failWrite();
       rows.remove_prefix(end);
     }
+  }
+
+  void failWrite() {
+    fail("could not write the output: " + out_.error(), kExitInputOutput);
+    stopped_ = true;
   }
 
   void progress(long rows) {
@@ -682,20 +693,13 @@ class BatchRun : public CsvRowSink {
   static constexpr size_t kRowsPerChunk = 64;
   static constexpr size_t kWriteBlock = 65536;
   std::vector<std::unique_ptr<RowSolver>> solvers_;
-  std::optional<WorkPool> pool_;
-  // Two rounds of rows: one read while the other is answered.
-  std::array<std::vector<PendingRow>, 2> pending_;
-  size_t reading_ = 0;       // the round being read
-  size_t pendingCount_ = 0;  // rows read into it
-  size_t inFlight_ = 0;      // rows of the other round being answered
-  std::function<void(int)> round_;
-  // The answers of the last two rounds, a chunk of rows each: the round in
-  // flight answers into one set while the one before it is written.
-  std::array<std::vector<std::string>, 2> chunkRows_;
-  size_t chunkSet_ = 0;  // the set of the round in flight
-  size_t chunks_ = 0;    // its chunks
-  std::atomic<size_t> nextChunk_{0};
-  std::string roundRows_;
+  // Two rounds of rows: one read while the helpers answer the other.
+  std::array<BatchRound, 2> rounds_;
+  size_t reading_ = 0;          // the round being read
+  size_t pendingCount_ = 0;     // rows read into it
+  std::optional<size_t> open_;  // the round started and not yet ended
+  std::vector<std::string_view> blockParts_;
+  std::optional<WorkPool> pool_;  // after what its rounds use
   long answered_ = 0;
   long nextProgress_ = options_.progressEvery;
   bool header_ = false;
@@ -733,6 +737,12 @@ class StreamOutput : public BatchOutput {
 };
 
 }  // namespace
+
+bool BatchOutput::writeParts(std::span<const std::string_view> parts) {
+  std::string block;
+  for (std::string_view part : parts) block += part;
+  return write(block);
+}
 
 std::optional<std::string> batchRowProblem(
     const std::vector<std::pair<std::string, std::string>>& cells) {

@@ -7,6 +7,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,6 +56,10 @@ class BatchOutput {
   virtual ~BatchOutput() = default;
   /// Writes one block; false when it could not be written whole.
   virtual bool write(std::string_view block) = 0;
+  /// Writes one block given in parts, in their order (the answers of a
+  /// round's chunks, which need no joining first where the system can
+  /// gather them).
+  virtual bool writeParts(std::span<const std::string_view> parts);
   /// The system's reason the last write failed.
   virtual std::string error() const = 0;
 };

@@ -3,10 +3,14 @@
 #include <poll.h>
 #include <sys/signalfd.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <vector>
 
 namespace anglewise {
 
@@ -58,19 +62,50 @@ size_t FdInput::read(char* data, size_t size) {
   }
 }
 
-bool FdOutput::write(std::string_view block) {
-  // Where the block begins, to take a half-written block back from a file.
+off_t FdOutput::blockStart() const {
   struct stat file;
-  off_t begin = ::fstat(fd_, &file) == 0 && S_ISREG(file.st_mode) ? ::lseek(fd_, 0, SEEK_CUR) : -1;
+  return ::fstat(fd_, &file) == 0 && S_ISREG(file.st_mode) ? ::lseek(fd_, 0, SEEK_CUR) : -1;
+}
+
+bool FdOutput::failed(ssize_t wrote, off_t begin) {
+  error_ = std::strerror(wrote < 0 ? errno : EIO);
+  if (begin >= 0 && ::ftruncate(fd_, begin) == 0) ::lseek(fd_, begin, SEEK_SET);
+  return false;
+}
+
+bool FdOutput::write(std::string_view block) {
+  off_t begin = blockStart();
   while (!block.empty()) {
     ssize_t wrote = ::write(fd_, block.data(), block.size());
     if (wrote < 0 && errno == EINTR) continue;
-    if (wrote <= 0) {
-      error_ = std::strerror(wrote < 0 ? errno : EIO);
-      if (begin >= 0 && ::ftruncate(fd_, begin) == 0) ::lseek(fd_, begin, SEEK_SET);
-      return false;
-    }
+    if (wrote <= 0) return failed(wrote, begin);
     block.remove_prefix(static_cast<size_t>(wrote));
+  }
+  return true;
+}
+
+bool FdOutput::writeParts(std::span<const std::string_view> parts) {
+  off_t begin = blockStart();
+  std::vector<iovec> pieces;
+  for (std::string_view part : parts) {
+    if (!part.empty()) pieces.push_back({const_cast<char*>(part.data()), part.size()});
+  }
+  std::span<iovec> left(pieces);
+  while (!left.empty()) {
+    int count = static_cast<int>(std::min<size_t>(left.size(), IOV_MAX));
+    ssize_t wrote = ::writev(fd_, left.data(), count);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return failed(wrote, begin);
+    // Past the pieces written whole, into the one written in part.
+    auto done = static_cast<size_t>(wrote);
+    while (!left.empty() && done >= left.front().iov_len) {
+      done -= left.front().iov_len;
+      left = left.subspan(1);
+    }
+    if (done > 0) {
+      left.front().iov_base = static_cast<char*>(left.front().iov_base) + done;
+      left.front().iov_len -= done;
+    }
   }
   return true;
 }

@@ -52,9 +52,15 @@ class FdOutput : public BatchOutput {
   /// Writes to `fd` (not owned).
   explicit FdOutput(int fd) : fd_(fd) {}
   bool write(std::string_view block) override;
+  bool writeParts(std::span<const std::string_view> parts) override;
   std::string error() const override { return error_; }
 
  private:
+  /// Where the next block begins in a regular file, to take a block back
+  /// that could not be written whole; -1 elsewhere.
+  off_t blockStart() const;
+  bool failed(ssize_t wrote, off_t begin);
+
   int fd_;
   std::string error_;
 };

@@ -3,17 +3,18 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <cassert>
 #include <system_error>
 #include <utility>
 
 namespace anglewise {
 
-WorkPool::WorkPool(int parts, std::function<void()> atExit) : atExit_(std::move(atExit)) {
-  for (int part = 0; part < parts; ++part) {
+WorkPool::WorkPool(int helpers, std::function<void()> atExit) : atExit_(std::move(atExit)) {
+  for (int part = 1; part <= helpers; ++part) {
     try {
       helpers_.emplace_back([this, part] { serve(part); });
     } catch (const std::system_error&) {
-      break;  // no more threads to be had (a memory limit): fewer parts
+      break;  // no more threads to be had (a memory limit): fewer helpers
     }
   }
 }
@@ -30,47 +31,46 @@ WorkPool::~WorkPool() {
 void WorkPool::startRound(const std::function<void(int)>& work) {
   {
     std::lock_guard lock(mutex_);
-    work_ = &work;
-    running_ = static_cast<int>(helpers_.size());
-    ++round_;
+    assert(started_ - finished_ < 2);
+    Round& round = rounds_[static_cast<size_t>(++started_ % 2)];
+    round.work = &work;
+    round.running = helpers();
   }
   wake_.notify_all();
 }
 
 void WorkPool::finishRound() {
   std::unique_lock lock(mutex_);
-  done_.wait(lock, [this] { return running_ == 0; });
-  work_ = nullptr;
+  assert(finished_ < started_);
+  Round& round = rounds_[static_cast<size_t>(++finished_ % 2)];
+  done_.wait(lock, [&round] { return round.running == 0; });
+  round.work = nullptr;
   // The first failure of any part (running out of memory) is the round's.
-  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
-}
-
-void WorkPool::keep(std::exception_ptr failure) {
-  std::lock_guard lock(mutex_);
-  if (!failure_) failure_ = std::move(failure);
+  if (round.failure) std::rethrow_exception(std::exchange(round.failure, nullptr));
 }
 
 void WorkPool::serve(int part) {
-  long seen = 0;
-  for (;;) {
-    const std::function<void(int)>* work;
+  for (long next = 1;; ++next) {
+    Round* round;
     {
       std::unique_lock lock(mutex_);
-      wake_.wait(lock, [&] { return quit_ || round_ != seen; });
-      if (quit_) break;
-      seen = round_;
-      work = work_;
+      // Rounds started before the end are still run: their caller waits.
+      wake_.wait(lock, [&] { return quit_ || started_ >= next; });
+      if (started_ < next) break;
+      round = &rounds_[static_cast<size_t>(next % 2)];
     }
+    std::exception_ptr failure;
     try {
-      (*work)(part);
+      (*round->work)(part);
     } catch (...) {
-      keep(std::current_exception());
+      failure = std::current_exception();
     }
     {
       std::lock_guard lock(mutex_);
-      --running_;
+      if (failure && !round->failure) round->failure = std::move(failure);
+      if (--round->running > 0) continue;
     }
-    done_.notify_one();
+    done_.notify_all();
   }
   if (atExit_) atExit_();
 }

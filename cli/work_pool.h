@@ -1,7 +1,10 @@
 #pragma once
-// A fixed set of threads that each run one part of a round of work, while
-// the calling thread goes on with its own (reading the next round). Rounds
-// run one after another.
+// Helper threads for work that comes in rounds. The calling thread takes
+// part in each round too (its part 0), so that N threads in all keep N
+// processors busy. A round is started as soon as its work is known; each
+// helper goes from one round straight to the next one started, so that no
+// helper waits while the caller ends a round (writing its results).
+#include <array>
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -13,31 +16,36 @@ namespace anglewise {
 
 class WorkPool {
  public:
-  /// `parts` threads (fewer where the system gives no more); `atExit` runs
-  /// on each as it ends (to free what that thread's libraries keep).
-  WorkPool(int parts, std::function<void()> atExit);
+  /// `helpers` threads (fewer where the system gives no more); `atExit`
+  /// runs on each as it ends (to free what that thread's libraries keep).
+  WorkPool(int helpers, std::function<void()> atExit);
+  /// Lets the helpers end the rounds started, then ends them.
   ~WorkPool();
   WorkPool(const WorkPool&) = delete;
   WorkPool& operator=(const WorkPool&) = delete;
 
-  int parts() const { return static_cast<int>(helpers_.size()); }
-  /// Starts work(0) ... work(parts() - 1) at once and returns; `work` must
+  int helpers() const { return static_cast<int>(helpers_.size()); }
+  /// Starts work(1) ... work(helpers()), each on its helper once it has
+  /// ended its part of the rounds before. At most two rounds are open at
+  /// once: the one before the last must have been finished. `work` must
   /// outlive the round.
   void startRound(const std::function<void(int)>& work);
-  /// Waits for the round started to end; then throws the first exception
-  /// any part threw.
+  /// Waits for the helpers' parts of the oldest round open; then throws the
+  /// first exception any of them threw.
   void finishRound();
 
  private:
   void serve(int part);
-  void keep(std::exception_ptr failure);
 
   std::mutex mutex_;
   std::condition_variable wake_, done_;
-  const std::function<void(int)>* work_ = nullptr;
-  long round_ = 0;
-  int running_ = 0;
-  std::exception_ptr failure_;
+  struct Round {
+    const std::function<void(int)>* work = nullptr;
+    int running = 0;
+    std::exception_ptr failure;
+  };
+  std::array<Round, 2> rounds_;  // round n in rounds_[n % 2]
+  long started_ = 0, finished_ = 0;
   bool quit_ = false;
   std::function<void()> atExit_;
   std::vector<std::thread> helpers_;

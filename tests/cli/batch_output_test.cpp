@@ -86,18 +86,23 @@ TEST_F(BatchOutputTest, NoRowIsSolvedAfterTheFirstFailedWrite) {
 }
 
 // 96 KiB: the first block of rows fits, the second is cut by the limit and
-// taken back, so the file ends after a whole row.
+// taken back, so the file ends after a whole row; on one thread (a block
+// written as one) and on more (a block gathered from the threads' parts).
 TEST_F(BatchOutputTest, ASizeLimitEndsTheFileAfterAWholeRow) {
-  CliRun limited = run("ulimit -f 192; $CLI batch " + input + " >" + output);
-  EXPECT_EQ(limited.status, 3);
-  EXPECT_EQ(limited.err, "anglewise-cli: could not write the output: File too large.\n");
-  std::string written = slurp(output);
-  std::string whole = kHeaderOut;
-  for (int row = 1; row <= 3000 && whole.size() < written.size(); ++row) whole += legs(row);
-  EXPECT_GE(written.size(), 65536u);
-  EXPECT_LE(written.size(), 96u * 1024);
-  EXPECT_EQ(written, whole);
-  EXPECT_EQ(entries(tmp), std::vector<std::string>{".keep"});
+  for (const char* jobs : {"1", "2", "3"}) {
+    SCOPED_TRACE(jobs);
+    CliRun limited =
+        run("ulimit -f 192; $CLI batch --jobs " + std::string(jobs) + " " + input + " >" + output);
+    EXPECT_EQ(limited.status, 3);
+    EXPECT_EQ(limited.err, "anglewise-cli: could not write the output: File too large.\n");
+    std::string written = slurp(output);
+    std::string whole = kHeaderOut;
+    for (int row = 1; row <= 3000 && whole.size() < written.size(); ++row) whole += legs(row);
+    EXPECT_GE(written.size(), 65536u);
+    EXPECT_LE(written.size(), 96u * 1024);
+    EXPECT_EQ(written, whole);
+    EXPECT_EQ(entries(tmp), std::vector<std::string>{".keep"});
+  }
 }
 
 TEST_F(BatchOutputTest, AClosedPipeIsOneSentence) {

@@ -1,0 +1,94 @@
+// The batch's output descriptor writing a block gathered from parts: every
+// byte arrives once and in order even when the system takes a block a
+// piece at a time (a pipe), and a block that a file cannot take whole is
+// taken back, so the file ends after the last whole block.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "cli/batch_streams.h"
+#include "tests/fakes/temp_folder.h"
+
+namespace anglewise {
+namespace {
+
+// Parts of every size up to a few KiB, some empty, their bytes telling
+// where they stand.
+std::vector<std::string> numberedParts(int count) {
+  std::vector<std::string> parts;
+  for (int i = 0; i < count; ++i) {
+    std::string part;
+    for (int j = 0; j < (i * 37) % 5000; ++j) part += static_cast<char>('a' + (i + j) % 26);
+    parts.push_back(part);
+  }
+  return parts;
+}
+
+std::vector<std::string_view> views(const std::vector<std::string>& parts) {
+  return {parts.begin(), parts.end()};
+}
+
+TEST(FdOutputTest, GatheredPartsArriveWholeAndInOrderThroughAPipe) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  std::string arrived;
+  std::thread reader([&arrived, in = ends[0]] {
+    char buffer[3000];  // small reads: the writer is taken a piece at a time
+    for (ssize_t got; (got = ::read(in, buffer, sizeof buffer)) > 0;)
+      arrived.append(buffer, static_cast<size_t>(got));
+    ::close(in);
+  });
+  std::vector<std::string> parts = numberedParts(1500);  // past IOV_MAX parts, 3.7 MB
+  std::string whole;
+  for (const std::string& part : parts) whole += part;
+  {
+    FdOutput out(ends[1]);
+    EXPECT_TRUE(out.writeParts(views(parts)));
+    EXPECT_TRUE(out.writeParts({}));
+    ::close(ends[1]);
+  }
+  reader.join();
+  EXPECT_EQ(arrived.size(), whole.size());
+  EXPECT_TRUE(arrived == whole);
+}
+
+// A full disk: the limit on file size stands in for it.
+TEST(FdOutputTest, ABlockThatDoesNotFitIsTakenBack) {
+  TempFolder folder;
+  std::string path = (folder.path() / "out.csv").string();
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  std::vector<std::string> first = {"a,1\r\n", "b,2\r\n"};
+  std::vector<std::string> second = numberedParts(300);
+  FdOutput out(fd);
+  ASSERT_TRUE(out.writeParts(views(first)));
+  rlimit before;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  auto* handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = before;
+  small.rlim_cur = 100000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool wrote = out.writeParts(views(second));
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(wrote);
+  EXPECT_EQ(out.error(), "File too large");
+  ASSERT_TRUE(out.writeParts(views(first)));  // the next block follows the first
+  ::close(fd);
+  std::ifstream written(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+            "a,1\r\nb,2\r\na,1\r\nb,2\r\n");
+}
+
+}  // namespace
+}  // namespace anglewise
