@@ -1,5 +1,7 @@
 #include "mainwindow/main_window.h"
 
+#include <type_traits>
+
 #include "solver/checked_math.h"
 
 namespace anglewise {
@@ -38,7 +40,16 @@ MainWindow::MainWindow(MainWindowPorts ports)
                 {"mnu8places", &mnu8places},
                 {"mnu12places", &mnu12places}} {
   for (const NamedControl& c : controls_) {
-    if (Label* const* label = std::get_if<Label*>(&c.control)) resultLabels_.push_back(*label);
+    std::visit(
+        [this](auto* control) {
+          using Kind = std::remove_pointer_t<decltype(control)>;
+          if constexpr (std::is_same_v<Kind, TextBox>) textBoxes_.push_back(control);
+          if constexpr (std::is_same_v<Kind, CheckBox>) checkBoxes_.push_back(control);
+          if constexpr (std::is_same_v<Kind, OptionButton>) optionButtons_.push_back(control);
+          if constexpr (std::is_same_v<Kind, Label>) resultLabels_.push_back(control);
+          if constexpr (std::is_same_v<Kind, MenuItem>) menuItems_.push_back(control);
+        },
+        c.control);
   }
   for (Given row : kGivenRows) checkBox(row).Click = [this] { Over90ONOFF(); };
   over90checked.setEnabled(false);

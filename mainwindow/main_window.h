@@ -56,8 +56,8 @@ class WindowSnapshot {
 
  private:
   friend class MainWindow;
-  // Kept by kind, each in table order: text boxes' and labels' texts, check
-  // boxes, option buttons' and menu items' flags.
+  // Kept by kind, each in table order: text boxes' texts and then labels'
+  // captions; check boxes; option buttons' and then menu items' flags.
   std::vector<std::string> texts_;
   std::vector<CheckBox::Saved> boxes_;
   std::vector<bool> flags_;
@@ -214,7 +214,13 @@ class MainWindow : public SolverWindow, public FigureCaptions, public PrintFeedb
 
   MainWindowPorts ports_;
   std::vector<NamedControl> controls_;
-  std::vector<Label*> resultLabels_;  // the labels of controls_, in its order
+  // The controls of controls_ by kind, each in its order: a snapshot is
+  // taken and restored kind by kind, with no dispatch on each control.
+  std::vector<TextBox*> textBoxes_;
+  std::vector<CheckBox*> checkBoxes_;
+  std::vector<OptionButton*> optionButtons_;
+  std::vector<Label*> resultLabels_;
+  std::vector<MenuItem*> menuItems_;
   // The height and width that Display left for the oblique figure to
   // caption anew (end state only).
   std::optional<double> staleHeight_, staleWidth_;

@@ -1,34 +1,17 @@
 // Taking the window's changeable state and putting it back, for a window
 // that returns to an earlier state (batch solving starts every row from
-// the fresh window this way).
-#include <type_traits>
-
+// the fresh window this way, so restoring is kept to plain loops).
 #include "mainwindow/main_window.h"
 
 namespace anglewise {
-namespace {
-
-template <typename Control>
-using SavedOf = typename std::remove_pointer_t<Control>::Saved;
-
-}  // namespace
 
 WindowSnapshot MainWindow::snapshot() const {
   WindowSnapshot taken;
-  for (const NamedControl& entry : controls_) {
-    std::visit(
-        [&taken](auto* control) {
-          auto saved = control->saved();
-          if constexpr (std::is_same_v<decltype(saved), std::string>) {
-            taken.texts_.push_back(saved);
-          } else if constexpr (std::is_same_v<decltype(saved), bool>) {
-            taken.flags_.push_back(saved);
-          } else {
-            taken.boxes_.push_back(saved);
-          }
-        },
-        entry.control);
-  }
+  for (const TextBox* box : textBoxes_) taken.texts_.push_back(box->saved());
+  for (const Label* label : resultLabels_) taken.texts_.push_back(label->saved());
+  for (const CheckBox* box : checkBoxes_) taken.boxes_.push_back(box->saved());
+  for (const OptionButton* button : optionButtons_) taken.flags_.push_back(button->saved());
+  for (const MenuItem* item : menuItems_) taken.flags_.push_back(item->saved());
   taken.state_ = state;
   taken.lastRead_ = lastRead;
   taken.lastRefusal_ = lastRefusal;
@@ -36,21 +19,14 @@ WindowSnapshot MainWindow::snapshot() const {
 }
 
 void MainWindow::restore(const WindowSnapshot& snapshot) {
-  size_t text = 0, box = 0, flag = 0;
-  for (const NamedControl& entry : controls_) {
-    std::visit(
-        [&](auto* control) {
-          using Saved = SavedOf<decltype(control)>;
-          if constexpr (std::is_same_v<Saved, std::string>) {
-            control->restore(snapshot.texts_[text++]);
-          } else if constexpr (std::is_same_v<Saved, bool>) {
-            control->restore(snapshot.flags_[flag++]);
-          } else {
-            control->restore(snapshot.boxes_[box++]);
-          }
-        },
-        entry.control);
-  }
+  const std::string* text = snapshot.texts_.data();
+  for (TextBox* box : textBoxes_) box->restore(*text++);
+  for (Label* label : resultLabels_) label->restore(*text++);
+  const CheckBox::Saved* saved = snapshot.boxes_.data();
+  for (CheckBox* box : checkBoxes_) box->restore(*saved++);
+  size_t flag = 0;
+  for (OptionButton* button : optionButtons_) button->restore(snapshot.flags_[flag++]);
+  for (MenuItem* item : menuItems_) item->restore(snapshot.flags_[flag++]);
   state = snapshot.state_;
   lastRead = snapshot.lastRead_;
   lastRefusal = snapshot.lastRefusal_;
