@@ -14,7 +14,7 @@ namespace {
 // messages (three measures rarely make more than two).
 constexpr size_t kCsvTriangles = 6;
 
-bool isWindowColumn(const std::string& name) {
+bool isWindowColumn(std::string_view name) {
   return name == "X" || name == "Y" || name == "Z" || name == "A" || name == "B";
 }
 
@@ -48,16 +48,16 @@ void writeHead(RowWriter& out, std::string_view id, std::string_view status,
 
 }  // namespace
 
-bool namesAnyMeasures(std::span<const std::string> names) {
+bool namesAnyMeasures(std::span<const std::string_view> names) {
   bool beyond = false;
-  for (const std::string& name : names) {
+  for (std::string_view name : names) {
     if (name == "kind") return false;
     if (anysolve::measureNamed(name) && !isWindowColumn(name)) beyond = true;
   }
   return beyond;
 }
 
-std::optional<std::string> readAnyHeader(std::span<const std::string> names,
+std::optional<std::string> readAnyHeader(std::span<const std::string_view> names,
                                          std::vector<AnyColumn>& columns) {
   size_t named = names.size();  // empty cells at the end name nothing
   while (named > 0 && names[named - 1].empty()) --named;
@@ -70,21 +70,24 @@ std::optional<std::string> readAnyHeader(std::span<const std::string> names,
     } else if (std::optional<anysolve::Measure> m = anysolve::measureNamed(names[i])) {
       columns[i] = {AnyColumn::Measure, static_cast<size_t>(*m)};
     } else {
-      return "unknown column \"" + names[i] +
+      return "unknown column \"" + std::string(names[i]) +
              "\": the columns are id, places and the measures X, Y, Z, A, B, C, hX, hY, hZ, "
              "mX, mY, mZ, tA, tB, tC, area, perimeter, inradius and circumradius";
     }
     for (size_t j = 0; j < i; ++j) {
       bool same = columns[j].kind == columns[i].kind && (columns[i].kind != AnyColumn::Measure ||
                                                          columns[j].measure == columns[i].measure);
-      if (same) return "the column \"" + names[i] + "\" is named more than once: give each once";
+      if (same) {
+        return "the column \"" + std::string(names[i]) +
+               "\" is named more than once: give each once";
+      }
     }
   }
   return std::nullopt;
 }
 
 std::optional<std::string> readAnyRow(const std::vector<AnyColumn>& columns,
-                                      std::span<const std::string> cells, size_t count,
+                                      std::span<const std::string_view> cells, size_t count,
                                       AnyRow& row) {
   for (size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
     if (columns[i].kind == AnyColumn::Id && !cells[i].empty()) row.id = cells[i];
@@ -94,13 +97,13 @@ std::optional<std::string> readAnyRow(const std::vector<AnyColumn>& columns,
            " columns";
   }
   for (size_t i = 0; i < cells.size(); ++i) {
-    const std::string& cell = cells[i];
+    std::string_view cell = cells[i];
     switch (columns[i].kind) {
       case AnyColumn::Places:
         if (std::optional<int> places = readPlaces(cell)) {
           row.places = *places;
         } else if (!cell.empty()) {
-          return "places must be 4, 8, 12 or 14, not \"" + cell + "\"";
+          return "places must be 4, 8, 12 or 14, not \"" + std::string(cell) + "\"";
         }
         break;
       case AnyColumn::Measure:
@@ -108,7 +111,7 @@ std::optional<std::string> readAnyRow(const std::vector<AnyColumn>& columns,
           row.measures.emplace_back(anysolve::measures()[columns[i].measure].name, cell);
         break;
       case AnyColumn::Unnamed:
-        if (!cell.empty()) return "a cell under no column holds \"" + cell + "\"";
+        if (!cell.empty()) return "a cell under no column holds \"" + std::string(cell) + "\"";
         break;
       case AnyColumn::Id:
         break;

@@ -25,10 +25,10 @@ struct AnyColumn {
 
 /// Whether a header names measures beyond the window's (and no kind): the
 /// file is then read as any three measures without --any.
-bool namesAnyMeasures(std::span<const std::string> names);
+bool namesAnyMeasures(std::span<const std::string_view> names);
 
 /// The columns of `names`, or the sentence that says which name is not one.
-std::optional<std::string> readAnyHeader(std::span<const std::string> names,
+std::optional<std::string> readAnyHeader(std::span<const std::string_view> names,
                                          std::vector<AnyColumn>& columns);
 
 /// One row read: its id, places and measures given (by name and text).
@@ -42,7 +42,7 @@ struct AnyRow {
 /// in `cells`); the sentence where they cannot be read. The id is read
 /// first, so that such a row still answers under it.
 std::optional<std::string> readAnyRow(const std::vector<AnyColumn>& columns,
-                                      std::span<const std::string> cells, size_t count,
+                                      std::span<const std::string_view> cells, size_t count,
                                       AnyRow& row);
 
 /// Solves `row` and writes its answer; false where it made no triangle or

@@ -10,6 +10,11 @@ namespace {
 
 using State = CsvReader::State;
 
+// Blanks that libcsv trims from an unquoted cell's ends.
+bool blank(char c) {
+  return c == ' ' || c == '\t';
+}
+
 enum Byte : std::uint8_t { kOther, kBlank, kLineEnd, kComma, kQuote, kByteKinds };
 
 constexpr std::array<Byte, 256> kKinds = [] {
@@ -133,7 +138,6 @@ bool CsvReader::feed(std::string_view bytes) {
 // without copying its cells. A line with a quote, a line longer than the
 // bound and a line not yet ended are left to libcsv.
 size_t CsvReader::plainRows(std::string_view bytes) {
-  auto blank = [](char c) { return c == ' ' || c == '\t'; };
   const char* const begin = bytes.data();
   const char* const end = begin + bytes.size();
   const char* line = begin;
@@ -156,24 +160,44 @@ size_t CsvReader::plainRows(std::string_view bytes) {
     }
     const char* first = line;
     while (first < lineEnd && blank(*first)) ++first;
-    if (first < lineEnd) {  // a line of blanks is no row
-      const char* cell = line;
-      for (;;) {
-        const char* comma = static_cast<const char*>(std::memchr(cell, ',', lineEnd - cell));
-        const char* cellEnd = comma ? comma : lineEnd;
-        const char* from = cell;
-        const char* to = cellEnd;
-        while (from < to && blank(*from)) ++from;
-        while (to > from && blank(to[-1])) --to;
-        sink_.cell(std::string_view(from, static_cast<size_t>(to - from)));
-        if (!comma) break;
-        cell = comma + 1;
-      }
-      sink_.endRow();
-    }
+    if (first < lineEnd) plainRow(line, lineEnd);  // a line of blanks is no row
     line = lineEnd + 1;
   }
   return static_cast<size_t>(line - begin);
+}
+
+// A plain line's cells, given as one row while they are few; a line of
+// many cells is given cell by cell.
+void CsvReader::plainRow(const char* line, const char* lineEnd) {
+  constexpr size_t kFew = 32;
+  std::array<std::string_view, kFew> few;
+  size_t count = 0;
+  for (const char* cell = line;;) {
+    const char* comma = static_cast<const char*>(std::memchr(cell, ',', lineEnd - cell));
+    const char* from = cell;
+    const char* to = comma ? comma : lineEnd;
+    while (from < to && blank(*from)) ++from;
+    while (to > from && blank(to[-1])) --to;
+    std::string_view text(from, static_cast<size_t>(to - from));
+    if (count < kFew) {
+      few[count] = text;
+    } else {
+      if (count == kFew) {
+        for (std::string_view before : few) sink_.cell(before);
+      }
+      sink_.cell(text);
+    }
+    ++count;
+    if (!comma) break;
+    cell = comma + 1;
+  }
+  if (count <= kFew) return sink_.row(std::span(few).first(count));
+  sink_.endRow();
+}
+
+void CsvRowSink::row(std::span<const std::string_view> cells) {
+  for (std::string_view text : cells) cell(text);
+  endRow();
 }
 
 // libcsv's way, with the row bound watched beside it, up to and including

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <span>
 #include <string_view>
 
 namespace anglewise {
@@ -23,6 +24,9 @@ class CsvRowSink {
   virtual void cell(std::string_view text) = 0;
   /// The current row ended.
   virtual void endRow() = 0;
+  /// A whole row at once, its cells lying in the input until the call
+  /// returns (a plain line); by default given cell by cell.
+  virtual void row(std::span<const std::string_view> cells);
   /// The current row went past the bound: the cells before that point were
   /// given, the rest of the row is skipped and gives nothing more.
   virtual void overlongRow() = 0;
@@ -59,6 +63,7 @@ class CsvReader {
  private:
   bool parse(std::string_view bytes);
   size_t plainRows(std::string_view bytes);
+  void plainRow(const char* line, const char* lineEnd);
   bool throughRowEnd(std::string_view bytes, size_t& used);
   static void onCell(void* data, size_t size, void* reader);
   static void onRow(int, void* reader);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ class Collect : public CsvRowSink {
  public:
   void cell(std::string_view text) override { current.emplace_back(text); }
   void endRow() override { rows.push_back(std::exchange(current, {})); }
+  // Kept apart from cell and endRow, so that rows given whole are checked
+  // on their own.
+  void row(std::span<const std::string_view> cells) override {
+    EXPECT_TRUE(current.empty());
+    rows.emplace_back(cells.begin(), cells.end());
+  }
   void overlongRow() override {
     current.push_back("<long>");
     endRow();
@@ -52,6 +59,17 @@ Rows boundedRows(const std::string& text, size_t bound, size_t piece) {
     reader.feed(std::string_view(text).substr(at, piece));
   reader.finish();
   return collect.rows;
+}
+
+// Lines of 31 to 33 and of 40 cells, about where a row stops being
+// given whole.
+std::string manyCells() {
+  std::string text;
+  for (int cells : {31, 32, 33, 40}) {
+    for (int i = 0; i < cells; ++i) text += (i ? ", c" : "c") + std::to_string(i);
+    text += "\n";
+  }
+  return text;
 }
 
 struct CsvCase {
@@ -88,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CsvCase{"PlainAndQuotedLinesByTurns", "a,b\n\"c\",d\ne , f\n\"g\nh\"\ni\n"},
                     CsvCase{"CarriageReturnsInsideALine", "a\rb,c\r\r\nd\n"},
                     CsvCase{"CarriageReturnsAloneThenALineFeed", "a,b\rc\r\"d\"\re,f\r\ng\n"},
-                    CsvCase{"BlanksOnlyAndCommasOnly", " \t \n , \t,\n\t\n"}),
+                    CsvCase{"BlanksOnlyAndCommasOnly", " \t \n , \t,\n\t\n"},
+                    CsvCase{"ManyCells", manyCells()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvReaderBoundTest, ALongRowIsReportedWithItsFirstCellsAndSkipped) {
