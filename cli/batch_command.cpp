@@ -212,15 +212,13 @@ void addReport(RowWriter& out, const TriangleReport* report) {
   }
 }
 
+// `resultNames`: the names of the window's result labels, in their order.
 void writeSolvedRow(RowWriter& out, const RowRequest& row, const HeadlessWindow& headless,
-                    bool report) {
+                    bool report, const std::vector<std::string>& resultNames) {
   out.text("id", row.id);
   out.cell("status", headless.window.state.triangleSolved == 1 ? "solved" : "refused");
-  for (const NamedControl& entry : headless.window.controls()) {
-    if (auto* label = std::get_if<Label*>(&entry.control)) {
-      out.cell(entry.name, (*label)->Caption());
-    }
-  }
+  const std::vector<Label*>& labels = headless.window.resultLabels();
+  for (size_t i = 0; i < labels.size(); ++i) out.cell(resultNames[i], labels[i]->Caption());
   out.text("messages", joinedMessages(headless));
   if (report) {
     ReportInput input = headless.window.reportInput();
@@ -318,7 +316,7 @@ struct alignas(128) RowSolver {
       RowRequest request = row.request();
       window.restart();
       play(window, request);
-      writeSolvedRow(writer, request, window, report);
+      writeSolvedRow(writer, request, window, report, resultNames);
       unsolved = window.window.state.triangleSolved != 1;
     }
     writer.end();
