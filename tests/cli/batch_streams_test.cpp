@@ -3,12 +3,10 @@
 // piece at a time (a pipe), and a block that a file cannot take whole is
 // taken back, so the file ends after the last whole block.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <fcntl.h>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "cli/batch_streams.h"
+#include "tests/fakes/file_size_limit.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace anglewise {
@@ -72,15 +71,11 @@ TEST(FdOutputTest, ABlockThatDoesNotFitIsTakenBack) {
   std::vector<std::string> second = numberedParts(300);
   FdOutput out(fd);
   ASSERT_TRUE(out.writeParts(views(first)));
-  rlimit before;
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  auto* handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = before;
-  small.rlim_cur = 100000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  bool wrote = out.writeParts(views(second));
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, handler);
+  bool wrote = true;
+  {
+    FileSizeLimit limit(100000);
+    wrote = out.writeParts(views(second));
+  }
   EXPECT_FALSE(wrote);
   EXPECT_EQ(out.error(), "File too large");
   ASSERT_TRUE(out.writeParts(views(first)));  // the next block follows the first

@@ -3,19 +3,18 @@
 #include "files/whole_file.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/fakes/file_size_limit.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace anglewise {
@@ -133,15 +132,11 @@ TEST_F(WholeFileTest, ADescriptorAlreadyOpenIsWrittenInPlace) {
 
 // A disk that fills up: the limit on file size stands in for it.
 TEST_F(WholeFileTest, AWriteThatFailsKeepsTheOldFile) {
-  rlimit before;
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-  auto* handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = before;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  std::string error = writeWholeFile(target.string(), std::string(300000, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, handler);
+  std::string error;
+  {
+    FileSizeLimit limit(1000);
+    error = writeWholeFile(target.string(), std::string(300000, 'x'));
+  }
   EXPECT_EQ(error, "File too large");
   EXPECT_EQ(contents(target), "old\n");
   EXPECT_EQ(names(), std::vector<std::string>{"answer.txt"});
