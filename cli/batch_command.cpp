@@ -373,7 +373,9 @@ class BatchRun : public CsvRowSink {
     // thread (so that their memory shares no cache line with this one's).
     solvers_.push_back(std::make_unique<RowSolver>(options, options.header));
     solvers_.resize(static_cast<size_t>(parts));
-    for (BatchRound& round : rounds_) round.rows.resize(kRowsPerSolver * solvers_.size());
+    size_t perThread = std::max<size_t>(options.rowsPerThread, 1);
+    rowsPerChunk_ = std::clamp<size_t>(perThread / 4, 1, 64);
+    for (BatchRound& round : rounds_) round.rows.resize(perThread * solvers_.size());
     for (const NamedControl& entry : solvers_.front()->window.window.controls()) {
       if (std::holds_alternative<Label*>(entry.control)) resultNames_.emplace_back(entry.name);
     }
@@ -625,7 +627,7 @@ class BatchRun : public CsvRowSink {
   void startRound(size_t index, size_t count) {
     BatchRound& round = rounds_[index];
     round.count = count;
-    round.chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
+    round.chunks = (count + rowsPerChunk_ - 1) / rowsPerChunk_;
     if (round.answers.size() < round.chunks) round.answers.resize(round.chunks);
     round.nextChunk.store(1);
     round.unsolved.store(false);
@@ -637,8 +639,8 @@ class BatchRun : public CsvRowSink {
       size_t chunk = part == 0 ? 0 : round.nextChunk.fetch_add(1);
       bool unsolved = false;
       for (; chunk < round.chunks; chunk = round.nextChunk.fetch_add(1)) {
-        size_t end = std::min(round.count, (chunk + 1) * kRowsPerChunk);
-        for (size_t i = chunk * kRowsPerChunk; i < end; ++i) {
+        size_t end = std::min(round.count, (chunk + 1) * rowsPerChunk_);
+        for (size_t i = chunk * rowsPerChunk_; i < end; ++i) {
           unsolved = solver->answer(round.rows[i], options_.report, resultNames_, any_) || unsolved;
         }
         solver->writer.takeRows(round.answers[chunk]);
@@ -729,10 +731,9 @@ class BatchRun : public CsvRowSink {
   RowCells cells_;
   std::string rowNumber_;
   std::string where_;  // where the names came from, for messages
-  // Each round answers this many rows a solver: enough to keep the threads
-  // busy, few enough to keep memory flat.
-  static constexpr size_t kRowsPerSolver = 2048;
-  static constexpr size_t kRowsPerChunk = 64;
+  // Each round answers options_.rowsPerThread rows a solver (enough to keep
+  // the threads busy, few enough to keep memory flat), this many at a time.
+  size_t rowsPerChunk_ = 64;
   static constexpr size_t kWriteBlock = 65536;
   std::vector<std::unique_ptr<RowSolver>> solvers_;
   // Two rounds of rows: one read while the helpers answer the other.

@@ -35,6 +35,9 @@ struct BatchOptions {
   bool any = false;
   /// The names of the input's columns, where its rows have no header row.
   std::vector<std::string> columns;
+  /// A round's rows for each thread, taken a chunk of up to 64 rows at a
+  /// time; tests make rounds small to have many of them.
+  size_t rowsPerThread = 2048;
 };
 
 /// Where batch reads its rows from.

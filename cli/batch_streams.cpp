@@ -1,5 +1,6 @@
 #include "cli/batch_streams.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/signalfd.h>
 #include <sys/stat.h>
@@ -64,7 +65,11 @@ size_t FdInput::read(char* data, size_t size) {
 
 off_t FdOutput::blockStart() const {
   struct stat file;
-  return ::fstat(fd_, &file) == 0 && S_ISREG(file.st_mode) ? ::lseek(fd_, 0, SEEK_CUR) : -1;
+  if (::fstat(fd_, &file) != 0 || !S_ISREG(file.st_mode)) return -1;
+  // Appending (>>), every write goes to the end, wherever the offset is.
+  int flags = ::fcntl(fd_, F_GETFL);
+  if (flags != -1 && (flags & O_APPEND)) return file.st_size;
+  return ::lseek(fd_, 0, SEEK_CUR);
 }
 
 bool FdOutput::failed(ssize_t wrote, off_t begin) {
@@ -96,18 +101,20 @@ bool FdOutput::writeParts(std::span<const std::string_view> parts) {
     ssize_t wrote = ::writev(fd_, left.data(), count);
     if (wrote < 0 && errno == EINTR) continue;
     if (wrote <= 0) return failed(wrote, begin);
-    // Past the pieces written whole, into the one written in part.
-    auto done = static_cast<size_t>(wrote);
-    while (!left.empty() && done >= left.front().iov_len) {
-      done -= left.front().iov_len;
-      left = left.subspan(1);
-    }
-    if (done > 0) {
-      left.front().iov_base = static_cast<char*>(left.front().iov_base) + done;
-      left.front().iov_len -= done;
-    }
+    skipWritten(left, static_cast<size_t>(wrote));
   }
   return true;
+}
+
+void skipWritten(std::span<iovec>& pieces, size_t written) {
+  while (!pieces.empty() && written >= pieces.front().iov_len) {
+    written -= pieces.front().iov_len;
+    pieces = pieces.subspan(1);
+  }
+  if (written > 0) {
+    pieces.front().iov_base = static_cast<char*>(pieces.front().iov_base) + written;
+    pieces.front().iov_len -= written;
+  }
 }
 
 }  // namespace anglewise

@@ -5,6 +5,9 @@
 // written in whole blocks, and a block that could not be written whole
 // taken back from a regular file, so the output never ends in half a row.
 #include <signal.h>
+#include <sys/uio.h>
+
+#include <span>
 
 #include "cli/batch_command.h"
 
@@ -64,5 +67,10 @@ class FdOutput : public BatchOutput {
   int fd_;
   std::string error_;
 };
+
+/// The pieces of a gathered write still to go once `written` bytes of
+/// them went: those written whole dropped, the one written in part begun
+/// past what went.
+void skipWritten(std::span<iovec>& pieces, size_t written);
 
 }  // namespace anglewise

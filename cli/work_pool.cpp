@@ -3,13 +3,15 @@
 #include <sched.h>
 
 #include <algorithm>
-#include <cassert>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
 namespace anglewise {
 
 WorkPool::WorkPool(int helpers, std::function<void()> atExit) : atExit_(std::move(atExit)) {
+  // Room first: a vector that failed to grow would leave a thread unjoined.
+  helpers_.reserve(static_cast<size_t>(std::max(helpers, 0)));
   for (int part = 1; part <= helpers; ++part) {
     try {
       helpers_.emplace_back([this, part] { serve(part); });
@@ -31,7 +33,8 @@ WorkPool::~WorkPool() {
 void WorkPool::startRound(const std::function<void(int)>& work) {
   {
     std::lock_guard lock(mutex_);
-    assert(started_ - finished_ < 2);
+    // A third round would take the place of one the helpers may still run.
+    if (started_ - finished_ >= 2) throw std::logic_error("a third round started before one ended");
     Round& round = rounds_[static_cast<size_t>(++started_ % 2)];
     round.work = &work;
     round.running = helpers();
@@ -41,7 +44,7 @@ void WorkPool::startRound(const std::function<void(int)>& work) {
 
 void WorkPool::finishRound() {
   std::unique_lock lock(mutex_);
-  assert(finished_ < started_);
+  if (finished_ == started_) throw std::logic_error("no round to finish");
   Round& round = rounds_[static_cast<size_t>(++finished_ % 2)];
   done_.wait(lock, [&round] { return round.running == 0; });
   round.work = nullptr;

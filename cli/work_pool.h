@@ -27,8 +27,8 @@ class WorkPool {
   int helpers() const { return static_cast<int>(helpers_.size()); }
   /// Starts work(1) ... work(helpers()), each on its helper once it has
   /// ended its part of the rounds before. At most two rounds are open at
-  /// once: the one before the last must have been finished. `work` must
-  /// outlive the round.
+  /// once: the one before the last must have been finished (else
+  /// std::logic_error). `work` must outlive the round.
   void startRound(const std::function<void(int)>& work);
   /// Waits for the helpers' parts of the oldest round open; then throws the
   /// first exception any of them threw.

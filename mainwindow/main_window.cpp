@@ -43,11 +43,20 @@ MainWindow::MainWindow(MainWindowPorts ports)
     std::visit(
         [this](auto* control) {
           using Kind = std::remove_pointer_t<decltype(control)>;
-          if constexpr (std::is_same_v<Kind, TextBox>) textBoxes_.push_back(control);
-          if constexpr (std::is_same_v<Kind, CheckBox>) checkBoxes_.push_back(control);
-          if constexpr (std::is_same_v<Kind, OptionButton>) optionButtons_.push_back(control);
-          if constexpr (std::is_same_v<Kind, Label>) resultLabels_.push_back(control);
-          if constexpr (std::is_same_v<Kind, MenuItem>) menuItems_.push_back(control);
+          if constexpr (std::is_same_v<Kind, TextBox>) {
+            textBoxes_.push_back(control);
+          } else if constexpr (std::is_same_v<Kind, CheckBox>) {
+            checkBoxes_.push_back(control);
+          } else if constexpr (std::is_same_v<Kind, OptionButton>) {
+            optionButtons_.push_back(control);
+          } else if constexpr (std::is_same_v<Kind, Label>) {
+            resultLabels_.push_back(control);
+          } else {
+            // A kind of control added to the table needs a list here, or
+            // snapshots would leave it out.
+            static_assert(std::is_same_v<Kind, MenuItem>);
+            menuItems_.push_back(control);
+          }
         },
         c.control);
   }

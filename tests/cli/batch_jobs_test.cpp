@@ -55,6 +55,7 @@ struct JobsCase {
   const char* name;
   bool jsonl, report;
   int rows;
+  size_t rowsPerThread = 2048;  // smaller: many rounds of few rows
 };
 
 class BatchJobsTest : public testing::TestWithParam<JobsCase> {};
@@ -65,6 +66,7 @@ TEST_P(BatchJobsTest, EveryNumberOfThreadsWritesTheSameBytes) {
   BatchOptions options;
   options.jsonl = c.jsonl;
   options.report = c.report;
+  options.rowsPerThread = c.rowsPerThread;
   options.jobs = 1;
   Answer one = batch(csv, options);
   for (int jobs : {2, 3, 8}) {
@@ -78,10 +80,12 @@ TEST_P(BatchJobsTest, EveryNumberOfThreadsWritesTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, BatchJobsTest,
                          testing::Values(JobsCase{"CsvManyRounds", false, false, 9001},
-                                         JobsCase{"JsonLinesManyRounds", true, false, 3000},
-                                         JobsCase{"CsvWithReport", false, true, 700},
+                                         JobsCase{"CsvRoundsOfFewRows", false, false, 3001, 24},
+                                         JobsCase{"JsonLinesManyRounds", true, false, 3000, 40},
+                                         JobsCase{"CsvWithReport", false, true, 700, 32},
                                          JobsCase{"FewerRowsThanThreads", false, true, 2},
-                                         JobsCase{"OneRoundAndABit", false, false, 530}),
+                                         JobsCase{"OneRoundAndABit", false, false, 530, 64},
+                                         JobsCase{"RoundsOfOneRow", false, false, 50, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchPipeStageTest, ColumnsReadRowsWithoutAHeaderAsWithOne) {

@@ -116,7 +116,7 @@ TEST_F(BatchOutputTest, AClosedPipeIsOneSentence) {
 // writes, its output a file, and TMPDIR a folder of the test's own.
 class RunningBatch {
  protected:
-  void start() {
+  void start(std::vector<std::string> options = {}) {
     int in[2];
     ASSERT_EQ(::pipe2(in, O_CLOEXEC), 0);
     writer = in[1];
@@ -135,7 +135,9 @@ class RunningBatch {
     for (std::string& e : environment) envp.push_back(e.data());
     envp.push_back(nullptr);
     std::string program = ANGLEWISE_CLI, command = "batch";
-    char* argv[] = {program.data(), command.data(), nullptr};
+    std::vector<char*> argv = {program.data(), command.data()};
+    for (std::string& option : options) argv.push_back(option.data());
+    argv.push_back(nullptr);
     // The program starts with the signals as a shell leaves them.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
@@ -144,7 +146,8 @@ class RunningBatch {
     for (int signal : {SIGINT, SIGTERM, SIGPIPE}) sigaddset(&defaults, signal);
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
-    ASSERT_EQ(posix_spawn(&child, program.c_str(), &actions, &attributes, argv, envp.data()), 0);
+    ASSERT_EQ(posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), envp.data()),
+              0);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     ::close(in[0]);
@@ -219,6 +222,26 @@ TEST_P(BatchSignalTest, EndsAtARowBoundaryAndRemovesWhatItMade) {
                                                   GetParam().name +
                                                   " after 3 rows, each written whole.\n");
   EXPECT_EQ(entries(tmp), std::vector<std::string>{".keep"});
+}
+
+// On two threads, with a round being answered and the next one half read
+// when the signal comes: every row read whole is still written, in order.
+class BatchStopOnThreadsTest : public RunningBatch, public testing::Test {};
+
+TEST_F(BatchStopOnThreadsTest, EveryRowReadWholeIsWritten) {
+  start({"--jobs", "2"});
+  constexpr int kRows = 5000;  // a round of 4,096 and part of the next
+  std::string rows = "id,kind,X,Y\n";
+  for (int row = 1; row <= kRows; ++row) rows += "r" + std::to_string(row) + ",right,3,4\n";
+  ASSERT_TRUE(send(rows + "r5001,right,"));
+  waitUntilRead();
+  ASSERT_EQ(::kill(child, SIGINT), 0);
+  EXPECT_EQ(finish(), 130);
+  std::string whole = kHeaderOut;
+  for (int row = 1; row <= kRows; ++row) whole += legs(row);
+  EXPECT_TRUE(slurp(output) == whole);
+  EXPECT_EQ(withoutLeakReport(slurp(errors)),
+            "anglewise-cli: stopped by SIGINT after 5000 rows, each written whole.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, BatchSignalTest,

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -83,6 +84,52 @@ TEST(FdOutputTest, ABlockThatDoesNotFitIsTakenBack) {
   std::ifstream written(path, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
             "a,1\r\nb,2\r\na,1\r\nb,2\r\n");
+}
+
+// Appending (>>) to a file that holds rows already: a block that does not
+// fit is taken back to where the file ended, not to its start.
+TEST(FdOutputTest, AnAppendedBlockThatDoesNotFitLeavesWhatTheFileHeld) {
+  TempFolder folder;
+  std::string path = folder.write("out.csv", "old,0\r\n").string();
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(fd, 0);
+  FdOutput out(fd);
+  std::vector<std::string> second = numberedParts(300);
+  std::string joined;
+  for (const std::string& part : second) joined += part;
+  bool gathered = true, whole = true;
+  {
+    FileSizeLimit limit(100000);
+    gathered = out.writeParts(views(second));
+    whole = out.write(joined);
+  }
+  EXPECT_FALSE(gathered);
+  EXPECT_FALSE(whole);
+  std::vector<std::string> first = {"a,1\r\n", "b,2\r\n"};
+  ASSERT_TRUE(out.writeParts(views(first)));
+  ::close(fd);
+  std::ifstream written(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "old,0\r\na,1\r\nb,2\r\n");
+}
+
+// A gathered write the system took in part (a signal came): what is left
+// starts right after what went, past empty pieces too.
+TEST(FdOutputTest, WhatIsLeftOfAGatheredWriteStartsWhereItStopped) {
+  std::string a = "abc", b, c = "defgh", d = "ij";
+  const std::vector<iovec> pieces = {{a.data(), 3}, {b.data(), 0}, {c.data(), 5}, {d.data(), 2}};
+  struct Case {
+    size_t written;
+    std::string left;
+  };
+  for (const Case& k : {Case{0, "abcdefghij"}, Case{2, "cdefghij"}, Case{3, "defghij"},
+                        Case{4, "efghij"}, Case{8, "ij"}, Case{9, "j"}, Case{10, ""}}) {
+    std::vector<iovec> copy = pieces;
+    std::span<iovec> left(copy);
+    skipWritten(left, k.written);
+    std::string rest;
+    for (const iovec& piece : left) rest.append(static_cast<char*>(piece.iov_base), piece.iov_len);
+    EXPECT_EQ(rest, k.left) << k.written;
+  }
 }
 
 }  // namespace
