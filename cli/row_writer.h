@@ -50,12 +50,11 @@ class RowWriter {
   bool firstCell_ = true;
   std::string names_;
   std::string row_;
-  // A CSV row's plain cells are copied here and checked here, sixteen
-  // bytes at a time (hence the slack after the room), then go to row_
-  // together: most rows are such cells alone.
+  // A CSV row's plain cells are gathered here, then go to row_ together:
+  // most rows are such cells alone.
   static constexpr size_t kQuickRoom = 480;
   size_t quickSize_ = 0;
-  char quick_[kQuickRoom + 16] = {};
+  char quick_[kQuickRoom] = {};
   std::optional<JsonWriter> json_;  // one a row: each row is its own object
 };
 

@@ -54,13 +54,9 @@ void obliqueResults(TriangleState& s, FigureCaptions& captions) {
   s.resultArea = (Num(s.sideZ) * s.sideX * Sin(rad(s.angleA)) / 2).value();
   s.resultHeight = s.obliqueHeight;
   s.resultWidth = s.obliqueWidth;
-  char text[kStrRoom];  // each caption is copied before the next is written
-  auto rounded = [&](double value) {
-    return std::string_view(text, writeRoundStr(value, s.decimalPlaces, text));
-  };
-  captions.setHeightCaption(rounded(s.resultHeight));
-  captions.setWidthCaption(rounded(s.resultWidth));
-  captions.setAreaCaption(rounded(s.resultArea));
+  captions.setHeightCaption(RoundedText(s.resultHeight, s.decimalPlaces));
+  captions.setWidthCaption(RoundedText(s.resultWidth, s.decimalPlaces));
+  captions.setAreaCaption(RoundedText(s.resultArea, s.decimalPlaces));
 }
 
 }  // namespace

@@ -89,48 +89,41 @@ void MainWindow::readAngleBoxesAsDms() {
 }
 
 // Boxes always get 14 places; the result labels get the chosen places.
-// Each text is written into one buffer and copied into its control.
+// Each text is written into a buffer of its own and copied into its control.
 void MainWindow::writeBack(std::string_view angleCDms) {
   const TriangleState& s = state;
   staleHeight_.reset();  // none left over from a Display that did not finish
   staleWidth_.reset();
-  char buffer[kStrRoom];
-  auto text = [&buffer](double value, int places) {
-    return std::string_view(buffer, writeRoundStr(value, places, buffer));
-  };
+  int places = s.decimalPlaces;
   if (!endStateOnly) {
-    Text1.setText(text(s.sideX, 14));
-    Text2.setText(text(s.sideY, 14));
-    Text3.setText(text(s.sideZ, 14));
-    Text4.setText(Option2.Value() ? std::string_view(s.angleADms) : text(s.angleA, 14));
-    Text5.setText(Option2.Value() ? std::string_view(s.angleBDms) : text(s.angleB, 14));
+    Text1.setText(RoundedText(s.sideX, 14));
+    Text2.setText(RoundedText(s.sideY, 14));
+    Text3.setText(RoundedText(s.sideZ, 14));
+    Text4.setText(Option2.Value() ? std::string_view(s.angleADms) : RoundedText(s.angleA, 14));
+    Text5.setText(Option2.Value() ? std::string_view(s.angleBDms) : RoundedText(s.angleB, 14));
   }
-  xlen.setCaption(text(s.sideX, s.decimalPlaces));
-  yhei.setCaption(text(s.sideY, s.decimalPlaces));
-  zrad.setCaption(text(s.sideZ, s.decimalPlaces));
-  adec.setCaption(text(s.angleA, s.decimalPlaces));
+  xlen.setCaption(RoundedText(s.sideX, places));
+  yhei.setCaption(RoundedText(s.sideY, places));
+  zrad.setCaption(RoundedText(s.sideZ, places));
+  adec.setCaption(RoundedText(s.angleA, places));
   adms.setCaption(s.angleADms);
-  bdec.setCaption(text(s.angleB, s.decimalPlaces));
+  bdec.setCaption(RoundedText(s.angleB, places));
   bdms.setCaption(s.angleBDms);
-  c90dec.setCaption(text(s.angleC, s.decimalPlaces));
+  c90dec.setCaption(RoundedText(s.angleC, places));
   c90dms.setCaption(angleCDms);
   if (endStateOnly && optOBL.Value()) {
     staleHeight_ = s.resultHeight;
     staleWidth_ = s.resultWidth;
     return;
   }
-  theHeight.setCaption(text(s.resultHeight, s.decimalPlaces));
-  theWidth.setCaption(text(s.resultWidth, s.decimalPlaces));
+  theHeight.setCaption(RoundedText(s.resultHeight, places));
+  theWidth.setCaption(RoundedText(s.resultWidth, places));
 }
 
 // The captions the oblique figure did not write over, as Display wrote them.
 void MainWindow::captionStaleSize() {
-  char buffer[kStrRoom];
-  auto text = [&](double value) {
-    return std::string_view(buffer, writeRoundStr(value, state.decimalPlaces, buffer));
-  };
-  if (staleHeight_) theHeight.setCaption(text(*staleHeight_));
-  if (staleWidth_) theWidth.setCaption(text(*staleWidth_));
+  if (staleHeight_) theHeight.setCaption(RoundedText(*staleHeight_, state.decimalPlaces));
+  if (staleWidth_) theWidth.setCaption(RoundedText(*staleWidth_, state.decimalPlaces));
   staleHeight_.reset();
   staleWidth_.reset();
 }

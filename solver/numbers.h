@@ -37,6 +37,19 @@ std::string RoundStr(double value, int places);
 /// returns the end of the text.
 char* writeRoundStr(double value, int places, char* out);
 
+/// RoundStr's text without a string of its own, for a caption that copies
+/// it at once: `label.setCaption(RoundedText(value, places))`.
+class RoundedText {
+ public:
+  RoundedText(double value, int places)
+      : size_(static_cast<size_t>(writeRoundStr(value, places, text_) - text_)) {}
+  operator std::string_view() const { return {text_, size_}; }
+
+ private:
+  char text_[kStrRoom];
+  size_t size_;
+};
+
 /// The largest whole number not above `value`.
 inline double Int(double value) {
   return std::floor(value);

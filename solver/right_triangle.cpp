@@ -124,8 +124,7 @@ bool compute(RightCase kind, TriangleState& s, SolverWindow& w) {
     if (s.angleB == 0) s.angleB = (Num(90) - s.angleA).value();
     if (s.angleA == 0) s.angleA = (Num(90) - s.angleB).value();
     s.resultArea = (Num(s.sideY) * s.sideX / 2).value();
-    char text[kStrRoom];
-    w.setAreaCaption(std::string_view(text, writeRoundStr(s.resultArea, s.decimalPlaces, text)));
+    w.setAreaCaption(RoundedText(s.resultArea, s.decimalPlaces));
     s.resultHeight = s.sideY;
     s.resultWidth = s.sideX;
     w.beep();
