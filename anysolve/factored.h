@@ -21,8 +21,10 @@ struct SmallCoordinates {
   int count = 0;
   std::array<E, kMost> value;
   std::array<E, kMost> quarterRoot;  ///< value^(1/4)
+  std::array<bool, kMost> awayFromZero{};
   void set(int index, const E& enclosure) {
     value[index] = enclosure;
+    awayFromZero[index] = enclosure.positive();
     quarterRoot[index] = sqrtPos(sqrtPos(enclosure));
     count = std::max(count, index + 1);
     known[index] = 0;
@@ -155,10 +157,20 @@ class Factored {
     out.box_ = box_ ? box_ : b.box_;
     E ga = g_, gb = b.g_;
     for (int i = 0; i < Box::kMost; ++i) {
-      int least = std::min(quarters_[i], b.quarters_[i]);
+      int qa = quarters_[i], qb = b.quarters_[i];
+      // A negative power beside a term without one would multiply that
+      // term by the power, and the sum's two halves would then vary
+      // together with the coordinate, which intervals cannot see. Where the
+      // coordinate stays away from 0 the power is bounded: it joins its own
+      // term instead.
+      if ((qa < 0) != (qb < 0) && out.box_->awayFromZero[i]) {
+        if (qa < 0) ga = ga / power(i, -qa), qa = 0;
+        if (qb < 0) gb = gb / b.power(i, -qb), qb = 0;
+      }
+      int least = std::min(qa, qb);
       out.quarters_[i] = least;
-      if (quarters_[i] > least) ga = ga * power(i, quarters_[i] - least);
-      if (b.quarters_[i] > least) gb = gb * b.power(i, b.quarters_[i] - least);
+      if (qa > least) ga = ga * power(i, qa - least);
+      if (qb > least) gb = gb * b.power(i, qb - least);
     }
     out.g_ = minus ? ga - gb : ga + gb;
     return out;
