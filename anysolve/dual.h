@@ -3,6 +3,7 @@
 // a box: what the Krawczyk test needs, the value and the Jacobian's
 // enclosure from one evaluation. E is the enclosure, as for Factored.
 #include <array>
+#include <utility>
 
 #include "anysolve/enclosure.h"
 
@@ -13,6 +14,9 @@ class Dual {
  public:
   static constexpr int kMost = 2;
   Dual() = default;
+  /// A constant, with no derivatives.
+  explicit Dual(long constant) : value_(constant) {}
+  explicit Dual(E constant) : value_(std::move(constant)) {}
   Dual(const Dual& like, E constant) : count_(like.count_), value_(std::move(constant)) {}
   Dual(const Dual& like, long constant) : Dual(like, E(constant)) {}
   /// Coordinate `index` of `count`, over `enclosure`.
@@ -25,6 +29,8 @@ class Dual {
   }
 
   const E& value() const { return value_; }
+  bool positive() const { return value_.positive(); }
+  bool negative() const { return value_.negative(); }
   const E& derivative(int index) const { return slope_[index]; }
 
   friend Dual operator+(const Dual& a, const Dual& b) {
@@ -73,6 +79,18 @@ class Dual {
     for (int i = 0; i < out.count_; ++i) out.slope_[i] = a.slope_[i] / (out.value_ * 2L);
     return out;
   }
+  friend Dual sqrtPos(const Dual& a) { return sqrt(a); }
+  friend Dual powUi(const Dual& a, int n) {
+    if (n == 0) return Dual(a, 1L);
+    return a.chained(powUi(a.value_, n), powUi(a.value_, n - 1) * static_cast<long>(n));
+  }
+  friend Dual sinPi(const Dual& x) { return sinPi(x, x); }
+  /// sin(pi x) / (pi x), with its derivative pi sinc'(pi x).
+  friend Dual sincPi(const Dual& x) {
+    return x.chained(sincPi(x.value_), piEnclosure<E>() * sincSlope(piEnclosure<E>() * x.value_));
+  }
+  friend Dual piLike(const Dual& /*like*/) { return Dual(piEnclosure<E>()); }
+  friend bool below(const Dual& a, double bound) { return below(a.value_, bound); }
   /// sin(pi x); `rest` (1 - x) is not needed here.
   friend Dual sinPi(const Dual& x, const Dual& /*rest*/) {
     E sine, cosine;
@@ -100,6 +118,20 @@ class Dual {
     out.value_ = value;
     for (int i = 0; i < count_; ++i) out.slope_[i] = slope_[i] * slope;
     return out;
+  }
+
+  // sinc'(y) = (y cos y - sin y) / y^2 over y. Where |y| <= 1 it lies
+  // between -y/3 (1 - y^2/10) and -y/3, the alternating series'
+  // first terms, so that no 0/0 arises at y = 0.
+  static E sincSlope(const E& y) {
+    if (below(y, 1) && below(E(0L) - y, 1)) {
+      E third = y / 3L;
+      E least = E(1L) - y * y / 10L;
+      return (E(0L) - third) * hull(least, E(1L));
+    }
+    E sine, cosine, x = y / piEnclosure<E>();
+    sinCosPi(x, sine, cosine);
+    return (y * cosine - sine) / (y * y);
   }
 
   int count_ = 0;

@@ -84,6 +84,12 @@ Ball powUi(const Ball& a, int n) {
   return out;
 }
 
+Ball hull(const Ball& a, const Ball& b) {
+  Ball out;
+  arb_union(out.get(), a.get(), b.get(), bits());
+  return out;
+}
+
 Ball sincPi(const Ball& a) {
   Ball out;
   arb_sinc_pi(out.get(), a.get(), bits());

@@ -15,6 +15,8 @@ Ball sincPi(const Ball& a);
 Ball sinPi(const Ball& a);
 using exact::sinCosPi;
 bool below(const Ball& a, double bound);
+/// A ball that holds both.
+Ball hull(const Ball& a, const Ball& b);
 bool overlaps(const Ball& a, const Ball& b);
 bool containsInterior(const Ball& outer, const Ball& inner);
 /// The ball's midpoint, exactly.
@@ -58,6 +60,13 @@ inline Ball piEnclosure<Ball>() {
 }
 template <>
 inline Interval piEnclosure<Interval>() {
+  return piInterval();
+}
+/// Pi as the same kind of enclosure as `like`.
+inline Ball piLike(const Ball& /*like*/) {
+  return exact::pi();
+}
+inline Interval piLike(const Interval& /*like*/) {
   return piInterval();
 }
 

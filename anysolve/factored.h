@@ -9,10 +9,30 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 #include "anysolve/enclosure.h"
 
 namespace anglewise::anysolve {
+
+namespace detail {
+
+// A kept power's room, left unmade until the power is: a box uses a few of
+// its 192, and making them all cost more than the search spends on some
+// boxes. Enclosures that own memory (Arb's balls) are made as usual.
+template <class E, bool = std::is_trivially_copyable_v<E>>
+struct KeptPower {
+  E value;
+};
+template <class E>
+struct KeptPower<E, true> {
+  KeptPower() {}
+  union {
+    E value;
+  };
+};
+
+}  // namespace detail
 
 /// The small coordinates of one box: each an enclosure of values >= 0.
 template <class E>
@@ -36,16 +56,17 @@ struct SmallCoordinates {
     if (quarters == 4) return value[index];
     if (quarters >= kKept) return powUi(quarterRoot[index], quarters);
     uint64_t bit = uint64_t{1} << quarters;
+    E& slot = kept[index][quarters].value;
     if (!(known[index] & bit)) {
-      kept[index][quarters] = powUi(quarterRoot[index], quarters);
+      slot = powUi(quarterRoot[index], quarters);
       known[index] |= bit;
     }
-    return kept[index][quarters];
+    return slot;
   }
 
  private:
   static constexpr int kKept = 64;
-  mutable std::array<std::array<E, kKept>, kMost> kept;
+  mutable std::array<std::array<detail::KeptPower<E>, kKept>, kMost> kept;
   mutable std::array<uint64_t, kMost> known{};
 };
 
@@ -146,7 +167,7 @@ class Factored {
  private:
   // sin(pi x) for an x that vanishes: x * pi * sinc(pi x), g away from 0.
   static Factored sinOfSmall(const Factored& x) {
-    return x * Factored(x, piEnclosure<E>() * sincPi(x.value()));
+    return x * Factored(x, piLike(x.g_) * sincPi(x.value()));
   }
 
   // coordinate^(quarters / 4) over the box

@@ -84,6 +84,15 @@ void sinCosPi(const Interval& a, Interval& sine, Interval& cosine);
 Interval piInterval();
 /// Whether every value is below `bound`.
 bool below(const Interval& a, double bound);
+/// What both hold, where they share a point; else `a`.
+inline Interval intersection(const Interval& a, const Interval& b) {
+  double low = std::max(a.low(), b.low()), high = std::min(a.high(), b.high());
+  return low <= high ? Interval(low, high) : a;
+}
+/// The least interval that holds both.
+inline Interval hull(const Interval& a, const Interval& b) {
+  return Interval(std::min(a.low(), b.low()), std::max(a.high(), b.high()));
+}
 /// Whether the two share a point; whether `inner` lies inside `outer`'s
 /// interior.
 bool overlaps(const Interval& a, const Interval& b);

@@ -6,6 +6,7 @@
 // enclosures, so it is a generic lambda.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <type_traits>
 #include <vector>
 
@@ -17,25 +18,12 @@ namespace anglewise::anysolve {
 
 enum class Krawczyk { Unique, None, Unknown };
 
-/// The Krawczyk operator on `box`: every root there lies in `out`; `out`
-/// inside the box's interior proves exactly one, and `out` apart from the
-/// box proves none. `spread`, where given, is set to the largest row sum
-/// of |I - Y J(box)| (for intervals of doubles): below 1 the operator
-/// contracts, and it about halves as the box does.
-template <class E, class Evaluate>
-Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& ratios,
-                  Evaluate&& evaluate, double* spread = nullptr) {
-  E mid[2] = {midpoint(box[0]), midpoint(box[1])};
-  Dual<E> vm[2], vb[2];
-  evaluate(mid, vm);
-  evaluate(box, vb);
-  E f[2], jm[2][2], jb[2][2];
-  for (int i = 0; i < n; ++i) {
-    f[i] = vm[i].value() - ratios[static_cast<size_t>(i)];
-    for (int j = 0; j < n; ++j) {
-      jm[i][j] = midpoint(vm[i].derivative(j)), jb[i][j] = vb[i].derivative(j);
-    }
-  }
+namespace detail {
+
+// The test itself, from f at the box's middle, J there and J over the box.
+template <class E>
+Krawczyk krawczykOperator(int n, const E (&box)[2], const E (&mid)[2], const E (&f)[2],
+                          const E (&jm)[2][2], const E (&jb)[2][2], E (&out)[2], double* spread) {
   // Each equation alone, in its mean-value form: f(mid) + J(box) (box -
   // mid) holds f over the box, and narrows as the box does twice as fast
   // as f over the box itself.
@@ -81,6 +69,44 @@ Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& r
   return inside ? Krawczyk::Unique : Krawczyk::Unknown;
 }
 
+}  // namespace detail
+
+/// The Krawczyk operator on `box`: every root there lies in `out`; `out`
+/// inside the box's interior proves exactly one, and `out` apart from the
+/// box proves none. `spread`, where given, is set to the largest row sum
+/// of |I - Y J(box)| (for intervals of doubles): below 1 the operator
+/// contracts, and it about halves as the box does.
+///
+/// `overBox`, where it is not null, evaluates the equations over the box in
+/// a second form, dearer but tighter where the box is small beside the
+/// distance to the chart's edge; where the first form's J(box) decides
+/// nothing, the test is run again on the two J(box) intersected.
+template <class E, class Evaluate, class EvaluateBox = std::nullptr_t>
+Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& ratios,
+                  Evaluate&& evaluate, double* spread = nullptr, EvaluateBox&& overBox = nullptr) {
+  E mid[2] = {midpoint(box[0]), midpoint(box[1])};
+  Dual<E> vm[2], vb[2];
+  evaluate(mid, vm);
+  evaluate(box, vb);
+  E f[2], jm[2][2], jb[2][2];
+  for (int i = 0; i < n; ++i) {
+    f[i] = vm[i].value() - ratios[static_cast<size_t>(i)];
+    for (int j = 0; j < n; ++j) {
+      jm[i][j] = midpoint(vm[i].derivative(j)), jb[i][j] = vb[i].derivative(j);
+    }
+  }
+  Krawczyk test = detail::krawczykOperator(n, box, mid, f, jm, jb, out, spread);
+  if constexpr (!std::is_same_v<std::decay_t<EvaluateBox>, std::nullptr_t>) {
+    if (test != Krawczyk::Unknown) return test;
+    overBox(box, vb);
+    for (int i = 0; i < n; ++i) {
+      for (int j = 0; j < n; ++j) jb[i][j] = intersection(jb[i][j], vb[i].derivative(j));
+    }
+    test = detail::krawczykOperator(n, box, mid, f, jm, jb, out, spread);
+  }
+  return test;
+}
+
 /// Boxes narrower than this are looked at with Arb's balls too: a double's
 /// rounding is no longer small beside what a box that size must tell apart.
 inline constexpr double kNarrowForDoubles = 0x1p-24;
@@ -90,14 +116,16 @@ inline constexpr double kNarrowForDoubles = 0x1p-24;
 /// cost. A root they prove, and any box `narrow` for them, is tested again
 /// with Arb's balls; a root is reported only so, with `box` the balls' box
 /// it is the only root of.
-template <class Evaluate>
+/// `overBox`, where not null, is krawczyk's second form for the doubles.
+template <class Evaluate, class EvaluateBox = std::nullptr_t>
 Krawczyk krawczykInTwoSteps(int n, const Ball (&low)[2], const Ball (&high)[2], bool narrow,
                             const std::vector<Interval>& quickRatios,
                             const std::vector<Ball>& ballRatios, Evaluate&& evaluate,
-                            Ball (&box)[2], double* spread = nullptr) {
+                            Ball (&box)[2], double* spread = nullptr,
+                            EvaluateBox&& overBox = nullptr) {
   Interval quick[2], k[2];
   for (int i = 0; i < n; ++i) quick[i] = span<Interval>(low[i], high[i]);
-  Krawczyk test = krawczyk(n, quick, k, quickRatios, evaluate, spread);
+  Krawczyk test = krawczyk(n, quick, k, quickRatios, evaluate, spread, overBox);
   if (test == Krawczyk::None || (test == Krawczyk::Unknown && !narrow)) return test;
   Ball ballK[2];
   for (int i = 0; i < n; ++i) box[i] = span<Ball>(low[i], high[i]);
