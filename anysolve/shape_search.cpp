@@ -18,10 +18,21 @@ namespace anglewise::anysolve {
 
 Ball ShapeEquation::ratio() const {
   auto root = [](Measure m, double v) { return info(m).dimension == 2 ? sqrt(Ball(v)) : Ball(v); };
+  if (fromMedian) {
+    const FromMedian& f = *fromMedian;
+    Ball square = (sqr(Ball(f.p)) + sqr(Ball(f.q))) * 2L - sqr(Ball(f.median)) * 4L;
+    return sqrtPos(square) / root(reference, referenceValue);
+  }
   return root(measure, value) / root(reference, referenceValue);
 }
 
 Ball Chart::rho() const {
+  if (fromBisector) {
+    const FromBisector& b = *fromBisector;
+    Ball cosine = Ball(b.t) * (Ball(b.p) + Ball(b.q)) / (Ball(b.p) * Ball(b.q) * 2L), half;
+    arb_acos(half.get(), cosine.get(), exact::WorkingPrecision::bits());
+    return Ball(1L) - half * 2L / exact::pi();
+  }
   return Ball(1L) - Ball(degrees) / 180L;
 }
 

@@ -57,6 +57,10 @@ constexpr Corner kCorners[] = {
     {M::C, M::tC, M::hZ, M::mZ, M::X, M::Y, 1, 0},
 };
 
+// Enough bits that a sum or difference of two doubles, or a product of
+// such a sum and a double, is held exactly.
+constexpr long kExactBits = 4400;
+
 class Planner {
  public:
   explicit Planner(const std::vector<GivenMeasure>& given) { plan_.measures = given; }
@@ -146,7 +150,68 @@ class Planner {
       if (!rightFromHeight(k) || !isoscelesFromCorner(k)) return false;
     }
     if (!circumradiusFacts() || !perimeterFacts() || !inradiusFacts()) return false;
+    for (const Corner& k : kCorners) {
+      if (!medianWithItsSides(k) || !bisectorWithItsSides(k)) return false;
+    }
     return true;
+  }
+
+  // A bisector with the two sides that meet at its corner gives the angle
+  // there, cos(K/2) = t (p + q) / (2 p q), and a triangle only where t is
+  // less than 2 p q / (p + q), the sides' harmonic mean. The shapes are
+  // then searched with that angle known.
+  bool bisectorWithItsSides(const Corner& k) {
+    std::optional<double> t = value(k.bisector), p = value(k.sideP), q = value(k.sideQ);
+    if (!t || !p || !q) return true;
+    exact::WorkingPrecision exactly(kExactBits);
+    Ball along = Ball(*t) * (Ball(*p) + Ball(*q)), across = Ball(*p) * Ball(*q) * 2L;
+    if (exact::compareOr(along, across, 0) >= 0) {
+      return refuse(std::string(info(k.bisector).words) + " must be shorter than " +
+                        "the harmonic mean of " + nameOf(k.sideP) + " and " + nameOf(k.sideQ) +
+                        ", the sides that meet at its corner",
+                    false);
+    }
+    std::string K = nameOf(k.angle);
+    decided(std::string(nameOf(k.bisector)) + ", " + nameOf(k.sideP) + " and " + nameOf(k.sideQ) +
+            " make cos(" + K + "/2) = " + nameOf(k.bisector) + " (" + nameOf(k.sideP) + " + " +
+            nameOf(k.sideQ) + ") / (2 " + nameOf(k.sideP) + " " + nameOf(k.sideQ) + ")");
+    bisectorCorner_ = &k;
+    return true;
+  }
+
+  // A median with the two sides that meet at its corner gives the side it
+  // runs to, side^2 = 2 p^2 + 2 q^2 - 4 m^2, and a triangle only where
+  // |p - q| < 2 m < p + q (at either end the triangle is flat). The shapes
+  // are then searched from three sides, whose equations are far better
+  // conditioned than the median's.
+  bool medianWithItsSides(const Corner& k) {
+    std::optional<double> m = value(k.median), p = value(k.sideP), q = value(k.sideQ);
+    if (!m || !p || !q) return true;
+    exact::WorkingPrecision exactly(kExactBits);
+    Ball twice = Ball(*m) * 2L, sum = Ball(*p) + Ball(*q), gap = abs(Ball(*p) - Ball(*q));
+    std::string names = std::string(nameOf(k.sideP)) + " and " + nameOf(k.sideQ);
+    if (exact::compareOr(twice, sum, 0) >= 0) {
+      return refuse(std::string(info(k.median).words) + " must be shorter than half the sum of " +
+                        names + ", the sides that meet at its corner",
+                    false);
+    }
+    if (exact::compareOr(twice, gap, 0) <= 0) {
+      return refuse(std::string(info(k.median).words) +
+                        " must be longer than half the difference of " + names +
+                        ", the sides that meet at its corner",
+                    false);
+    }
+    M facing = sideTo(k.median);
+    decided(std::string(nameOf(k.median)) + ", " + nameOf(k.sideP) + " and " + nameOf(k.sideQ) +
+            " make " + nameOf(facing) + " = sqrt(2 " + nameOf(k.sideP) + "^2 + 2 " +
+            nameOf(k.sideQ) + "^2 - 4 " + nameOf(k.median) + "^2)");
+    medianCorner_ = &k;
+    return true;
+  }
+
+  static M sideTo(M median) {
+    return static_cast<M>(static_cast<int>(M::X) + static_cast<int>(median) -
+                          static_cast<int>(M::mX));
   }
 
   bool rightFromHeight(const Corner& k) {
@@ -280,6 +345,38 @@ class Planner {
       }
     }
     ShapeProblem& p = plan_.problem;
+    if (medianCorner_) {
+      // Three sides: the two given, and the one the median gives.
+      const Corner& k = *medianCorner_;
+      plan_.reference = k.sideP, plan_.referenceValue = *value(k.sideP);
+      p.reference = plan_.reference;
+      p.equations.push_back({k.sideQ, *value(k.sideQ), k.sideP, plan_.referenceValue, {}});
+      ShapeEquation third{sideTo(k.median), 0, k.sideP, plan_.referenceValue, {}};
+      third.fromMedian =
+          ShapeEquation::FromMedian{*value(k.median), *value(k.sideP), *value(k.sideQ)};
+      p.equations.push_back(third);
+      for (int big = 0; big < 3; ++big) {
+        Chart c;
+        setCorner(c, big);
+        p.charts.push_back(c);
+      }
+      return;
+    }
+    if (bisectorCorner_) {
+      // The angle at the bisector's corner known; the two sides' ratio
+      // fixes how the rest is shared.
+      const Corner& k = *bisectorCorner_;
+      plan_.reference = k.sideP, plan_.referenceValue = *value(k.sideP);
+      p.reference = plan_.reference;
+      p.equations.push_back({k.sideQ, *value(k.sideQ), k.sideP, plan_.referenceValue, {}});
+      Chart c;
+      c.kind = Chart::Kind::Line;
+      setCorner(c, angleIndex(k.angle));
+      c.fromBisector = Chart::FromBisector{*value(k.bisector), *value(k.sideP), *value(k.sideQ)};
+      c.degrees = (Ball(1L) - c.rho()).estimate() * 180;
+      p.charts.push_back(c);
+      return;
+    }
     p.reference = plan_.reference;
     if (known >= 2) {
       fixShape();
@@ -295,7 +392,7 @@ class Planner {
       for (const GivenMeasure& b : before) {
         if (sameCorner(g.measure, b.measure)) against = b;
       }
-      p.equations.push_back({g.measure, g.value, against.measure, against.value});
+      p.equations.push_back({g.measure, g.value, against.measure, against.value, {}});
       before.push_back(g);
     }
     if (plan_.isosceles) {
@@ -372,6 +469,8 @@ class Planner {
 
   ShapePlan plan_;
   int apex_ = 2;
+  const Corner* medianCorner_ = nullptr;
+  const Corner* bisectorCorner_ = nullptr;
 };
 
 }  // namespace

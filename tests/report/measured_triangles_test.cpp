@@ -222,6 +222,58 @@ INSTANTIATE_TEST_SUITE_P(
              {{"8.66025404", "5", "10", "30", "60", "90"}},
              {"scalene right"},
              "A, B and mZ fix one triangle: the angles fix the shape and mZ its size"},
+        // A median with the two sides at its corner gives the third side
+        // (2 X^2 + 2 Y^2 - 4 mZ^2 = 25): the right angle is exact.
+        Case{"MedianWithItsSides",
+             {{"mZ", 2.5}, {"X", 3}, {"Y", 4}},
+             {{"3", "4", "5", "53.13010235", "36.86989765", "90"}},
+             {"scalene right"},
+             std::string("mZ, X and Y make Z = sqrt(2 X^2 + 2 Y^2 - 4 mZ^2); mZ, X and Y fix one "
+                         "triangle") +
+                 kProvenOne},
+        // A bisector with the two sides at its corner gives the angle
+        // there: cos(B/2) = 3 (3 + 4) / 24 = 7/8, and so X = 3.5 exactly.
+        Case{"BisectorWithItsSides",
+             {{"Y", 3}, {"Z", 4}, {"tB", 3}},
+             {{"3.5", "3", "4", "46.56746344", "57.91004874", "75.52248781"}},
+             {"scalene acute"},
+             std::string("tB, Y and Z make cos(B/2) = tB (Y + Z) / (2 Y Z); Y, Z and tB fix one "
+                         "triangle") +
+                 kProvenOne},
+        // At either end of what a median or a bisector can be with the two
+        // sides at its corner, the triangle is flat: decided exactly, on
+        // both sides of the harmonic mean 24/7 of 3 and 4.
+        Case{"MedianHalfTheSidesSum",
+             {{"X", 3}, {"Y", 4}, {"mZ", 3.5}},
+             {},
+             {},
+             "the median to Z must be shorter than half the sum of X and Y, the sides that meet "
+             "at its corner"},
+        Case{"MedianHalfTheSidesDifference",
+             {{"X", 3}, {"Y", 4}, {"mZ", 0.5}},
+             {},
+             {},
+             "the median to Z must be longer than half the difference of X and Y, the sides that "
+             "meet at its corner"},
+        Case{"BisectorTheSidesHarmonicMean",
+             {{"Y", 3}, {"Z", 3}, {"tB", 3}},
+             {},
+             {},
+             "the bisector of B must be shorter than the harmonic mean of Y and Z, the sides that "
+             "meet at its corner"},
+        Case{"BisectorJustAboveTheHarmonicMean",
+             {{"Y", 3}, {"Z", 4}, {"tB", 3.428571428571429}},
+             {},
+             {},
+             "the bisector of B must be shorter than the harmonic mean of Y and Z, the sides that "
+             "meet at its corner"},
+        Case{"BisectorJustBelowTheHarmonicMean",
+             {{"Y", 3}, {"Z", 4}, {"tB", 3.4285714285714284}},
+             {{"1", "3", "4", "0.00000362", "0.00000121", "179.99999517"}},
+             {"scalene obtuse"},
+             std::string("tB, Y and Z make cos(B/2) = tB (Y + Z) / (2 Y Z); Y, Z and tB fix one "
+                         "triangle") +
+                 kProvenOne},
         Case{"NoShape",
              {{"area", 10}, {"perimeter", 12}, {"circumradius", 3}},
              {},
