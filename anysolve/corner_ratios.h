@@ -106,13 +106,13 @@ T cornerRatio(Measure m, Measure reference, const ShapeAngles<T>& s) {
   // its two small angles.
   int p = (a.corner + 1) % 3, q = (a.corner + 2) % 3;
   if (q == s.big) std::swap(p, q);
-  T zero(s.difference, 0L), one(s.difference, 1L);
+  T one(s.difference, 1L);
   detail::Difference<T> d;
   if (p == s.big) {
     d.value = s.angle[p] - s.angle[q];
     d.rest = s.rest[p] + s.angle[q];
   } else {
-    d.value = p == s.first ? s.difference : zero - s.difference;
+    d.value = p == s.first ? s.difference : s.difference * -1L;  // keeps its powers
     d.rest = one - d.value;
   }
   auto kinds = [&](FromCorner x, FromCorner y) { return a.kind == x && b.kind == y; };

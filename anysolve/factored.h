@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <type_traits>
 
 #include "anysolve/enclosure.h"
@@ -58,7 +59,11 @@ struct SmallCoordinates {
     uint64_t bit = uint64_t{1} << quarters;
     E& slot = kept[index][quarters].value;
     if (!(known[index] & bit)) {
-      slot = powUi(quarterRoot[index], quarters);
+      if constexpr (std::is_trivially_copyable_v<E>) {
+        std::construct_at(&slot, powUi(quarterRoot[index], quarters));  // its room was unmade
+      } else {
+        slot = powUi(quarterRoot[index], quarters);
+      }
       known[index] |= bit;
     }
     return slot;
