@@ -90,6 +90,11 @@ Ball hull(const Ball& a, const Ball& b) {
   return out;
 }
 
+Ball intersection(const Ball& a, const Ball& b) {
+  Ball out;
+  return arb_intersection(out.get(), a.get(), b.get(), bits()) ? out : a;
+}
+
 Ball sincPi(const Ball& a) {
   Ball out;
   arb_sinc_pi(out.get(), a.get(), bits());

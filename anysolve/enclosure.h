@@ -17,6 +17,8 @@ using exact::sinCosPi;
 bool below(const Ball& a, double bound);
 /// A ball that holds both.
 Ball hull(const Ball& a, const Ball& b);
+/// A ball that holds what both hold, where they share a point; else `a`.
+Ball intersection(const Ball& a, const Ball& b);
 bool overlaps(const Ball& a, const Ball& b);
 bool containsInterior(const Ball& outer, const Ball& inner);
 /// The ball's midpoint, exactly.

@@ -81,9 +81,10 @@ Krawczyk krawczykOperator(int n, const E (&box)[2], const E (&mid)[2], const E (
 /// a second form, dearer but tighter where the box is small beside the
 /// distance to the chart's edge; where the first form's J(box) decides
 /// nothing, the test is run again on the two J(box) intersected.
-template <class E, class Evaluate, class EvaluateBox = std::nullptr_t>
+template <class E, class Evaluate, class EvaluateBox = std::decay_t<Evaluate>>
 Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& ratios,
-                  Evaluate&& evaluate, double* spread = nullptr, EvaluateBox&& overBox = nullptr) {
+                  Evaluate&& evaluate, double* spread = nullptr,
+                  const EvaluateBox* overBox = nullptr) {
   E mid[2] = {midpoint(box[0]), midpoint(box[1])};
   Dual<E> vm[2], vb[2];
   evaluate(mid, vm);
@@ -96,15 +97,12 @@ Krawczyk krawczyk(int n, const E (&box)[2], E (&out)[2], const std::vector<E>& r
     }
   }
   Krawczyk test = detail::krawczykOperator(n, box, mid, f, jm, jb, out, spread);
-  if constexpr (!std::is_same_v<std::decay_t<EvaluateBox>, std::nullptr_t>) {
-    if (test != Krawczyk::Unknown) return test;
-    overBox(box, vb);
-    for (int i = 0; i < n; ++i) {
-      for (int j = 0; j < n; ++j) jb[i][j] = intersection(jb[i][j], vb[i].derivative(j));
-    }
-    test = detail::krawczykOperator(n, box, mid, f, jm, jb, out, spread);
+  if (test != Krawczyk::Unknown || !overBox) return test;
+  (*overBox)(box, vb);
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) jb[i][j] = intersection(jb[i][j], vb[i].derivative(j));
   }
-  return test;
+  return detail::krawczykOperator(n, box, mid, f, jm, jb, out, spread);
 }
 
 /// Boxes narrower than this are looked at with Arb's balls too: a double's
@@ -117,12 +115,12 @@ inline constexpr double kNarrowForDoubles = 0x1p-24;
 /// with Arb's balls; a root is reported only so, with `box` the balls' box
 /// it is the only root of.
 /// `overBox`, where not null, is krawczyk's second form for the doubles.
-template <class Evaluate, class EvaluateBox = std::nullptr_t>
+template <class Evaluate, class EvaluateBox = std::decay_t<Evaluate>>
 Krawczyk krawczykInTwoSteps(int n, const Ball (&low)[2], const Ball (&high)[2], bool narrow,
                             const std::vector<Interval>& quickRatios,
                             const std::vector<Ball>& ballRatios, Evaluate&& evaluate,
                             Ball (&box)[2], double* spread = nullptr,
-                            EvaluateBox&& overBox = nullptr) {
+                            const EvaluateBox* overBox = nullptr) {
   Interval quick[2], k[2];
   for (int i = 0; i < n; ++i) quick[i] = span<Interval>(low[i], high[i]);
   Krawczyk test = krawczyk(n, quick, k, quickRatios, evaluate, spread, overBox);

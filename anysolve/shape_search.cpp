@@ -487,13 +487,10 @@ ShapeSearch searchShapes(const ShapeProblem& problem) {
       Box around = grown(c, b);
       Ball box[2];
       double spread = 0;
-      Krawczyk test =
-          w < kSecondForm
-              ? krawczykInTwoSteps(c.dimensions(), around.low, around.high, narrow, quickRatios,
-                                   ballRatios, chartEquations(p, c), box, &spread,
-                                   chartEquationsOverBox(p, c))
-              : krawczykInTwoSteps(c.dimensions(), around.low, around.high, narrow, quickRatios,
-                                   ballRatios, chartEquations(p, c), box, &spread);
+      auto overBox = chartEquationsOverBox(p, c);
+      Krawczyk test = krawczykInTwoSteps(c.dimensions(), around.low, around.high, narrow,
+                                         quickRatios, ballRatios, chartEquations(p, c), box,
+                                         &spread, w < kSecondForm ? &overBox : nullptr);
       if (test == Krawczyk::Unknown && spread >= 4) skip = spread >= 16 ? 3 : spread >= 8 ? 2 : 1;
       if (test == Krawczyk::None) continue;
       if (test == Krawczyk::Unique) {

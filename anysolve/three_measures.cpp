@@ -345,57 +345,49 @@ class Planner {
       }
     }
     ShapeProblem& p = plan_.problem;
-    if (medianCorner_) {
-      // Three sides: the two given, and the one the median gives.
-      const Corner& k = *medianCorner_;
-      plan_.reference = k.sideP, plan_.referenceValue = *value(k.sideP);
-      p.reference = plan_.reference;
-      p.equations.push_back({k.sideQ, *value(k.sideQ), k.sideP, plan_.referenceValue, {}});
-      ShapeEquation third{sideTo(k.median), 0, k.sideP, plan_.referenceValue, {}};
-      third.fromMedian =
-          ShapeEquation::FromMedian{*value(k.median), *value(k.sideP), *value(k.sideQ)};
-      p.equations.push_back(third);
-      for (int big = 0; big < 3; ++big) {
-        Chart c;
-        setCorner(c, big);
-        p.charts.push_back(c);
-      }
+    // A median or a bisector with the two sides at its corner (decided
+    // above): those sides' ratio, and the third side or the angle there.
+    const Corner* withSides = medianCorner_ ? medianCorner_ : bisectorCorner_;
+    if (withSides)
+      plan_.reference = withSides->sideP, plan_.referenceValue = *value(withSides->sideP);
+    p.reference = plan_.reference;
+    if (known >= 2) {
+      fixShape();
       return;
     }
-    if (bisectorCorner_) {
-      // The angle at the bisector's corner known; the two sides' ratio
-      // fixes how the rest is shared.
-      const Corner& k = *bisectorCorner_;
-      plan_.reference = k.sideP, plan_.referenceValue = *value(k.sideP);
-      p.reference = plan_.reference;
+    if (withSides) {
+      const Corner& k = *withSides;
       p.equations.push_back({k.sideQ, *value(k.sideQ), k.sideP, plan_.referenceValue, {}});
+      if (medianCorner_) {
+        ShapeEquation third{sideTo(k.median), 0, k.sideP, plan_.referenceValue, {}};
+        third.fromMedian =
+            ShapeEquation::FromMedian{*value(k.median), *value(k.sideP), *value(k.sideQ)};
+        p.equations.push_back(third);
+      }
+    } else {
+      // Each length against the reference, or against a length before it
+      // drawn from the same corner: their ratio has a closed form that
+      // stays sharp where the two nearly coincide (corner_ratios.h).
+      std::vector<GivenMeasure> before = {{plan_.reference, plan_.referenceValue}};
+      for (const GivenMeasure& g : plan_.measures) {
+        if (isAngle(g.measure) || g.measure == plan_.reference) continue;
+        GivenMeasure against = before.front();
+        for (const GivenMeasure& b : before) {
+          if (sameCorner(g.measure, b.measure)) against = b;
+        }
+        p.equations.push_back({g.measure, g.value, against.measure, against.value, {}});
+        before.push_back(g);
+      }
+    }
+    if (bisectorCorner_) {
+      const Corner& k = *bisectorCorner_;
       Chart c;
       c.kind = Chart::Kind::Line;
       setCorner(c, angleIndex(k.angle));
       c.fromBisector = Chart::FromBisector{*value(k.bisector), *value(k.sideP), *value(k.sideQ)};
       c.degrees = (Ball(1L) - c.rho()).estimate() * 180;
       p.charts.push_back(c);
-      return;
-    }
-    p.reference = plan_.reference;
-    if (known >= 2) {
-      fixShape();
-      return;
-    }
-    // Each length against the reference, or against a length before it
-    // drawn from the same corner: their ratio has a closed form that stays
-    // sharp where the two nearly coincide (corner_ratios.h).
-    std::vector<GivenMeasure> before = {{plan_.reference, plan_.referenceValue}};
-    for (const GivenMeasure& g : plan_.measures) {
-      if (isAngle(g.measure) || g.measure == plan_.reference) continue;
-      GivenMeasure against = before.front();
-      for (const GivenMeasure& b : before) {
-        if (sameCorner(g.measure, b.measure)) against = b;
-      }
-      p.equations.push_back({g.measure, g.value, against.measure, against.value, {}});
-      before.push_back(g);
-    }
-    if (plan_.isosceles) {
+    } else if (plan_.isosceles) {
       Chart c;
       c.kind = Chart::Kind::Isosceles;
       setCorner(c, apex_);
