@@ -46,9 +46,12 @@ find_library(GMP_LIBRARY gmp)
 if(NOT GMP_LIBRARY)
   anglewise_missing("GMP (libgmp.so)" libgmp-dev)
 endif()
+# arb_headers alone serves code that names the report's types but leaves
+# their arithmetic to the engine module.
+add_library(arb_headers INTERFACE IMPORTED GLOBAL)
+target_include_directories(arb_headers INTERFACE "${ARB_INCLUDE_DIR}" "${FLINT_INCLUDE_DIR}")
 add_library(arb INTERFACE IMPORTED GLOBAL)
-target_include_directories(arb INTERFACE "${ARB_INCLUDE_DIR}" "${FLINT_INCLUDE_DIR}")
-target_link_libraries(arb INTERFACE "${ARB_LIBRARY}" "${FLINT_LIBRARY}" "${GMP_LIBRARY}")
+target_link_libraries(arb INTERFACE arb_headers "${ARB_LIBRARY}" "${FLINT_LIBRARY}" "${GMP_LIBRARY}")
 # Calcium's exact algebraic numbers (qqbar), for right angles and equal
 # sides that measures make only by coincidence.
 find_path(CALCIUM_INCLUDE_DIR calcium/qqbar.h)

@@ -6,15 +6,10 @@
 #include <string>
 
 #include "drawing/figure.h"
+#include "drawing/paint.h"
 #include "drawing/style.h"
 
 namespace anglewise::drawing {
-
-struct Paint {
-  std::string highlight;   ///< the id of the element to highlight, or ""
-  bool callout = true;     ///< write the highlighted element's name and value
-  bool background = true;  ///< fill the rectangle with the style's background
-};
 
 /// Draws `figure` into `into` (in cr's user space), scaled evenly and
 /// centred; cr's state is kept.

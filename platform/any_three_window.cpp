@@ -14,10 +14,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "exact/ball.h"
+#include "engine/report_engine.h"
 #include "platform/report_view.h"
 #include "platform/window_placement.h"
-#include "report/given_measures.h"
 
 namespace anglewise {
 namespace {
@@ -46,9 +45,14 @@ const std::vector<MeasureGroup>& measureGroups() {
 constexpr int kPlaces[] = {4, 8, 12, 14};
 constexpr int kDefaultPlaces = 12;
 
+// The measures' table lives in the engine, with the solver that reads them.
+const anysolve::MeasureInfo& infoOf(Measure measure) {
+  return reportEngine().measures()[static_cast<size_t>(measure)];
+}
+
 // "the height to X" -> "Height to X", for accessible names.
 QString spokenName(Measure measure) {
-  QString words = QString::fromUtf8(anysolve::info(measure).words);
+  QString words = QString::fromUtf8(infoOf(measure).words);
   if (words.startsWith("the ")) words = words.mid(4);
   words[0] = words[0].toUpper();
   return words;
@@ -147,7 +151,7 @@ QWidget* AnyThreeWindow::buildMeasureRows() {
     int line = 0;
     for (Measure m : group.members) {
       Row& row = rows_[static_cast<size_t>(m)];
-      QString name = QString::fromUtf8(anysolve::info(m).name);
+      QString name = QString::fromUtf8(infoOf(m).name);
       QString spoken = spokenName(m);
       row.given = new QCheckBox(name, box);
       row.given->setObjectName("given_" + name);
@@ -184,7 +188,7 @@ QCheckBox* AnyThreeWindow::givenBox(Measure measure) const {
 
 void AnyThreeWindow::solve() {
   std::vector<std::pair<std::string, std::string>> given;
-  for (const anysolve::MeasureInfo& m : anysolve::measures()) {
+  for (const anysolve::MeasureInfo& m : reportEngine().measures()) {
     const Row& row = rows_[static_cast<size_t>(m.measure)];
     if (row.given->isChecked()) {
       given.emplace_back(m.name, row.field->text().trimmed().toStdString());
@@ -192,7 +196,7 @@ void AnyThreeWindow::solve() {
   }
   std::string refusal;
   std::optional<ReportInput> input =
-      givenReportInput(given, places_->currentData().toInt(), refusal);
+      reportEngine().givenReportInput(given, places_->currentData().toInt(), refusal);
   if (!input) {
     showRefusal(refusal);
     return;
@@ -204,8 +208,8 @@ void AnyThreeWindow::solve() {
   verdict_->setText("Solving...");
   QPointer<AnyThreeWindow> self(this);
   QThreadPool::globalInstance()->start([self, asked, input = std::move(*input)] {
-    auto report = std::make_shared<TriangleReport>(makeReport(input));
-    exact::releaseThreadCaches();
+    auto report = std::make_shared<TriangleReport>(reportEngine().makeReport(input));
+    reportEngine().releaseThreadCaches();
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
         [self, asked, report] {
@@ -218,7 +222,7 @@ void AnyThreeWindow::solve() {
 void AnyThreeWindow::showSolved(const TriangleReport& report) {
   solving_ = false;
   report_ = report;
-  verdict_->setText(QString::fromStdString(reportHeadline(report_)));
+  verdict_->setText(QString::fromStdString(reportEngine().reportHeadline(report_)));
   view_->showReport(report_);
   view_->show();
 }

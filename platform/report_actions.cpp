@@ -20,7 +20,7 @@
 #include <QTextBrowser>
 
 #include "drawing/report_figure.h"
-#include "export/figure_files.h"
+#include "engine/report_engine.h"
 #include "platform/report_figure_widget.h"
 #include "platform/save_paths.h"
 
@@ -158,7 +158,7 @@ std::string ReportActions::setting(const char* key) const {
 }
 
 TriangleReport ReportActions::report() const {
-  return makeReport(model_.reportInput());
+  return reportEngine().makeReport(model_.reportInput());
 }
 
 void ReportActions::refresh() {
@@ -211,8 +211,8 @@ void ReportActions::copyResults() {
 void ReportActions::copyReport() {
   TriangleReport now = report();
   auto* data = new QMimeData;
-  data->setText(text(reportText(now)));
-  data->setHtml(text(reportHtml(now)));
+  data->setText(text(reportEngine().reportText(now)));
+  data->setHtml(text(reportEngine().reportHtml(now)));
   QApplication::clipboard()->setMimeData(data);
 }
 
@@ -232,20 +232,22 @@ void ReportActions::copyFigure() {
 // of every true triangle with the overlays shown there; else the window's.
 std::string ReportActions::saveFigure(const QString& path) const {
   std::string file = path.toStdString();
-  FigureFormat format = formatOfPath(file);
+  const ReportEngine& engine = reportEngine();
+  FigureFormat format = engine.formatOfPath(file);
   if (window_ && window_->isVisible() && window_->figure() && format != FigureFormat::Pdf) {
     drawing::Figure drawn = drawing::drawReportFigure(
         report(), model_.reportInput().given, {window_->figure()->overlays(), 640, 480, true});
-    return writeDrawingFile(file, drawn, format);
+    return engine.writeDrawingFile(file, drawn, format);
   }
-  return writeFigureFile(file, figure_.ops(), format);
+  return engine.writeFigureFile(file, figure_.ops(), format);
 }
 
 std::string ReportActions::saveReportPdf(const QString& path) const {
   drawing::OverlaySet overlays =
       window_ && window_->figure() ? window_->figure()->overlays() : drawing::OverlaySet();
-  return writeReportPdf(path.toStdString(), {figure_.ops(), model_.printedValues(), report(),
-                                             model_.reportInput().given, overlays});
+  return reportEngine().writeReportPdf(
+      path.toStdString(),
+      {figure_.ops(), model_.printedValues(), report(), model_.reportInput().given, overlays});
 }
 
 // The dialog opens in the folder last saved to; the chosen filter gives a

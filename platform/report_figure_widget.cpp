@@ -6,9 +6,9 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-#include "drawing/cairo_figure.h"
 #include "drawing/report_figure.h"
 #include "drawing/report_rows.h"
+#include "engine/report_engine.h"
 #include "platform/report_figure_accessible.h"
 
 namespace anglewise {
@@ -18,19 +18,17 @@ drawing::Colour colourOf(const QColor& c) {
   return {c.red(), c.green(), c.blue()};
 }
 
+PixelCanvas canvasOf(QImage& image, qreal pixelRatio) {
+  return {image.bits(), image.width(), image.height(), static_cast<int>(image.bytesPerLine()),
+          pixelRatio};
+}
+
 }  // namespace
 
 QIcon legendSwatch(drawing::Role role, const drawing::Style& style, qreal pixelRatio) {
   QImage image(QSize(30, 14) * pixelRatio, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
-  cairo_surface_t* surface =
-      cairo_image_surface_create_for_data(image.bits(), CAIRO_FORMAT_ARGB32, image.width(),
-                                          image.height(), static_cast<int>(image.bytesPerLine()));
-  cairo_t* cr = cairo_create(surface);
-  cairo_scale(cr, pixelRatio, pixelRatio);
-  drawing::paintSwatch(cr, role, {0, 0, 30, 14}, style);
-  cairo_destroy(cr);
-  cairo_surface_destroy(surface);
+  reportEngine().paintSwatch(canvasOf(image, pixelRatio), role, {0, 0, 30, 14}, style);
   image.setDevicePixelRatio(pixelRatio);
   return QIcon(QPixmap::fromImage(image));
 }
@@ -147,16 +145,10 @@ void ReportFigureWidget::paintEvent(QPaintEvent*) {
   qreal ratio = devicePixelRatioF();
   QImage image((size() * ratio), QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
-  cairo_surface_t* surface =
-      cairo_image_surface_create_for_data(image.bits(), CAIRO_FORMAT_ARGB32, image.width(),
-                                          image.height(), static_cast<int>(image.bytesPerLine()));
-  cairo_t* cr = cairo_create(surface);
-  cairo_scale(cr, ratio, ratio);
   drawing::Paint paint;
   paint.highlight = highlighted().toStdString();
-  drawing::paintFigure(cr, figure_, {0, 0, double(width()), double(height())}, style(), paint);
-  cairo_destroy(cr);
-  cairo_surface_destroy(surface);
+  reportEngine().paintFigure(canvasOf(image, ratio), figure_,
+                             {0, 0, double(width()), double(height())}, style(), paint);
   QStylePainter painter(this);
   painter.drawImage(0, 0, image);
   if (hasFocus()) {

@@ -13,6 +13,7 @@
 
 #include "drawing/report_figure.h"
 #include "drawing/report_rows.h"
+#include "engine/report_engine.h"
 #include "platform/qt_settings.h"
 #include "platform/readable_colours.h"
 #include "platform/report_figure_widget.h"
@@ -192,7 +193,7 @@ void ReportView::display(const TriangleReport& report, std::optional<GivenValues
   fillLegend();
   int scroll = text_->verticalScrollBar()->value();
   linking_ = true;
-  text_->setHtml(QString::fromStdString(reportHtml(report)));
+  text_->setHtml(QString::fromStdString(reportEngine().reportHtml(report)));
   makeTextReadable(*text_->document(), text_->palette().color(QPalette::Base));
   linking_ = false;
   text_->verticalScrollBar()->setValue(scroll);

@@ -379,12 +379,6 @@ std::string GivenValues::rowList() const {
   return out;
 }
 
-int GivenValues::count() const {
-  int n = 0;
-  for (const auto& v : values) n += v ? 1 : 0;
-  return n;
-}
-
 Solutions solveTrue(const GivenValues& given, Decider& decide) {
   return Solver(given, decide).run();
 }

@@ -50,7 +50,11 @@ struct GivenValues {
   bool obtuse = false;
   /// "X, Y, Z" for the rows given.
   std::string rowList() const;
-  int count() const;
+  int count() const {
+    int n = 0;
+    for (const auto& v : values) n += v ? 1 : 0;
+    return n;
+  }
   friend bool operator==(const GivenValues&, const GivenValues&) = default;
 };
 

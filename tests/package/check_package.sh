@@ -15,6 +15,7 @@ apt-get install --simulate --no-install-recommends "$deb" >/dev/null 2>&1 ||
 dpkg -x "$deb" "$root"
 for file in usr/bin/anglewise usr/bin/anglewise-cli usr/lib/anglewise/anglewise \
   usr/lib/anglewise/anglewise-cli usr/lib/anglewise/helpanglewise.rtf \
+  usr/lib/anglewise/anglewise-engine.so \
   usr/share/applications/io.github.anglewise.Anglewise.desktop \
   usr/share/metainfo/io.github.anglewise.Anglewise.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/anglewise.svg \

@@ -2,7 +2,8 @@
 # The installed package as a normal user meets it: apt installs the .deb,
 # a user who is not root starts the real program under Xvfb with openbox,
 # prints through the Page Setup dialog to a PDF file, and the page is read
-# back; then apt purges the package and none of its files stay behind.
+# back; the report opens (its engine loaded from the program's folder);
+# then apt purges the package and none of its files stay behind.
 # A triangle file in the user's home is then known by its type and opens
 # in the program with xdg-open, as a double click in a file manager does.
 # Needs root (to install and to make the user); skipped otherwise.
@@ -35,7 +36,8 @@ type="$(runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin xdg-mime qu
 [ "$type" = application/x-anglewise-triangles ] || fail "a .anglewise file is of type \"$type\""
 
 # On the desktop: start, Print > Print Display, accept the dialog's
-# "Print to File (PDF)" and its file in the user's home, close.
+# "Print to File (PDF)" and its file in the user's home, open the report,
+# close.
 "$here/../desktop/with_desktop.sh" bash -c '
   set -euo pipefail
   user="$1" home="$2"
@@ -58,6 +60,10 @@ type="$(runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin xdg-mime qu
   xdotool windowactivate --sync "$dialog" key Return
   for _ in $(seq 100); do [ -s "$home/print.pdf" ] && break; sleep 0.1; done
   sleep 0.5
+  # The report, made by the engine the program loads from its own folder.
+  xdotool windowactivate --sync "$main" key --clearmodifiers ctrl+r
+  for _ in $(seq 100); do report="$(window "^Triangle Report$")"; [ -n "$report" ] && break; sleep 0.1; done
+  [ -n "$report" ] || { echo "Ctrl+R showed no Triangle Report" >&2; exit 1; }
   wmctrl -i -c "$main"
   wait
   runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$runtime" \
