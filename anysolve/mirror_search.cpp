@@ -176,8 +176,7 @@ std::optional<MirrorBand> bandAround(const ShapeProblem& problem, int apex,
   }
   const Chart& first = problem.charts.front();
   if (first.kind == Chart::Kind::Line) {
-    // The angle given, or the one a bisector and its sides make.
-    band.apexGiven = first.fromBisector ? Ball(1L) - first.rho() : Ball(first.degrees) / 180L;
+    band.apexGiven = Ball(first.degrees) / 180L;
     low = high = first.degrees / 180;
   } else {
     // Wide enough that doubles tell its shapes apart.

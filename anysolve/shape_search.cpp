@@ -27,12 +27,6 @@ Ball ShapeEquation::ratio() const {
 }
 
 Ball Chart::rho() const {
-  if (fromBisector) {
-    const FromBisector& b = *fromBisector;
-    Ball cosine = Ball(b.t) * (Ball(b.p) + Ball(b.q)) / (Ball(b.p) * Ball(b.q) * 2L), half;
-    arb_acos(half.get(), cosine.get(), exact::WorkingPrecision::bits());
-    return Ball(1L) - half * 2L / exact::pi();
-  }
   return Ball(1L) - Ball(degrees) / 180L;
 }
 

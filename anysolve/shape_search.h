@@ -28,12 +28,6 @@ struct Chart {
   int big = 2;                ///< the angle that is 1 - rho, or the given one
   int first = 0, second = 1;  ///< rho t and rho (1 - t)
   double degrees = 0;         ///< Line: the given angle
-  /// Line: or, where set, the angle that a bisector t and the two sides p
-  /// and q at its corner make: cos(angle / 2) = t (p + q) / (2 p q).
-  struct FromBisector {
-    double t, p, q;
-  };
-  std::optional<FromBisector> fromBisector;
   /// Line: 1 - the given angle over pi, at the working precision.
   Ball rho() const;
   /// Monomial: near a flat triangle with a needle's angle in it, where the

@@ -158,8 +158,8 @@ class Planner {
 
   // A bisector with the two sides that meet at its corner gives the angle
   // there, cos(K/2) = t (p + q) / (2 p q), and a triangle only where t is
-  // less than 2 p q / (p + q), the sides' harmonic mean. The shapes are
-  // then searched with that angle known.
+  // less than 2 p q / (p + q), the sides' harmonic mean. With that angle
+  // between two known sides the triangle is fixed (bisectorShape).
   bool bisectorWithItsSides(const Corner& k) {
     std::optional<double> t = value(k.bisector), p = value(k.sideP), q = value(k.sideQ);
     if (!t || !p || !q) return true;
@@ -351,19 +351,21 @@ class Planner {
     if (withSides)
       plan_.reference = withSides->sideP, plan_.referenceValue = *value(withSides->sideP);
     p.reference = plan_.reference;
+    if (bisectorCorner_) {
+      bisectorShape(*bisectorCorner_);
+      return;
+    }
     if (known >= 2) {
       fixShape();
       return;
     }
-    if (withSides) {
-      const Corner& k = *withSides;
+    if (medianCorner_) {
+      const Corner& k = *medianCorner_;
       p.equations.push_back({k.sideQ, *value(k.sideQ), k.sideP, plan_.referenceValue, {}});
-      if (medianCorner_) {
-        ShapeEquation third{sideTo(k.median), 0, k.sideP, plan_.referenceValue, {}};
-        third.fromMedian =
-            ShapeEquation::FromMedian{*value(k.median), *value(k.sideP), *value(k.sideQ)};
-        p.equations.push_back(third);
-      }
+      ShapeEquation third{sideTo(k.median), 0, k.sideP, plan_.referenceValue, {}};
+      third.fromMedian =
+          ShapeEquation::FromMedian{*value(k.median), *value(k.sideP), *value(k.sideQ)};
+      p.equations.push_back(third);
     } else {
       // Each length against the reference, or against a length before it
       // drawn from the same corner: their ratio has a closed form that
@@ -379,15 +381,7 @@ class Planner {
         before.push_back(g);
       }
     }
-    if (bisectorCorner_) {
-      const Corner& k = *bisectorCorner_;
-      Chart c;
-      c.kind = Chart::Kind::Line;
-      setCorner(c, angleIndex(k.angle));
-      c.fromBisector = Chart::FromBisector{*value(k.bisector), *value(k.sideP), *value(k.sideQ)};
-      c.degrees = (Ball(1L) - c.rho()).estimate() * 180;
-      p.charts.push_back(c);
-    } else if (plan_.isosceles) {
+    if (plan_.isosceles) {
       Chart c;
       c.kind = Chart::Kind::Isosceles;
       setCorner(c, apex_);
@@ -451,6 +445,36 @@ class Planner {
       d[missing] = Ball(180L) - sum;
     }
     plan_.fixedShape = true;
+  }
+
+  // The angle K that a bisector makes between its sides p and q, and the
+  // two angles facing them, enclosed closely enough for any precision the
+  // report asks for. Each is written without a difference of nearly equal
+  // terms, so a needle or a sliver keeps its digits: with cos(K/2) = r and
+  // sin(K/2) = s, K = 2 atan2(s, r) and 180 - K = 2 atan2(r, s); the angle
+  // facing the shorter side p has tan = p sin K / (q - p cos K), where
+  // q - p cos K = (q - p) + 2 p s^2; the other is what is left.
+  void bisectorShape(const Corner& k) {
+    exact::WorkingPrecision closely(kExactBits);
+    Ball t(*value(k.bisector)), p(*value(k.sideP)), q(*value(k.sideQ));
+    Ball across = p * q * 2L, along = t * (p + q);
+    Ball r = along / across, s = sqrt((across - along) * (across + along)) / across;
+    Ball degreesPerHalfTurn = Ball(180L) / exact::pi();
+    bool pShorter = *value(k.sideP) <= *value(k.sideQ);
+    const Ball& shorter = pShorter ? p : q;
+    const Ball& longer = pShorter ? q : p;
+    Ball sinK = r * s * 2L;
+    Ball facingShorter =
+        exact::atan2(shorter * sinK, longer - shorter + shorter * sqr(s) * 2L) * degreesPerHalfTurn;
+    Ball rest = exact::atan2(r, s) * degreesPerHalfTurn * 2L;  // 180 - K
+    auto& d = plan_.degrees;
+    d[angleIndex(k.angle)] = exact::atan2(s, r) * degreesPerHalfTurn * 2L;
+    d[pShorter ? k.otherP : k.otherQ] = facingShorter;
+    d[pShorter ? k.otherQ : k.otherP] = rest - facingShorter;
+    plan_.fixedShape = true;
+    plan_.degreesExact = false;
+    plan_.shapeFixedBy = std::string(nameOf(k.sideP)) + ", " + nameOf(k.sideQ) + " and the angle " +
+                         nameOf(k.angle) + " between them fix its shape and size";
   }
 
   static void setCorner(Chart& c, int big) {

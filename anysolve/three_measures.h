@@ -28,10 +28,15 @@ struct ShapePlan {
   std::vector<GivenMeasure> measures;
   /// What was decided at once, as a clause ("hX = Y makes C a right angle").
   std::string decided;
-  /// Angles known exactly, in degrees (given, or decided), as exact balls.
+  /// Angles known, in degrees: given or decided from given angles, as exact
+  /// balls; or, where a bisector and its sides fix the triangle, enclosed
+  /// far more closely than any report needs (`degreesExact` false).
   std::array<std::optional<exact::Ball>, 3> degrees;
-  /// The shape is fixed (two angles known): no search.
+  bool degreesExact = true;
+  /// The shape is fixed (two angles known, or two sides and the angle
+  /// between them): no search; `shapeFixedBy`, where set, says how.
   bool fixedShape = false;
+  std::string shapeFixedBy;
   /// The search, when there is one; its reference measure sets the size.
   ShapeProblem problem;
   Measure reference = Measure::Circumradius;

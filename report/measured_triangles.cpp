@@ -85,6 +85,7 @@ TriangleParts partsOf(const MeasuredSearch& f, const Ball (&shape)[3]) {
 }
 
 std::string shapesProven(const MeasuredSearch& f, size_t count) {
+  if (!f.plan.shapeFixedBy.empty()) return f.plan.shapeFixedBy;
   if (f.plan.fixedShape)
     return "the angles fix the shape and " + std::string(anysolve::info(f.plan.reference).name) +
            " its size";
@@ -299,8 +300,11 @@ Solutions measuredSolutions(const MeasuredSearch& f) {
   }
   bool proven = countProven(f);
   // Every solution is found: a right angle or equal sides that only the
-  // values' coincidence makes can be decided exactly.
-  if (!plan.fixedShape && proven) decideCoincidences(out.triangles, plan.measures);
+  // values' coincidence makes can be decided exactly (given angles decide
+  // their own).
+  if ((!plan.fixedShape || !plan.degreesExact) && proven) {
+    decideCoincidences(out.triangles, plan.measures);
+  }
   size_t n = out.triangles.size();
   std::string names = namesOf(plan.measures);
   if (f.mirror && !proven) {

@@ -57,6 +57,10 @@ const char kProvenOne[] =
     ": its shape is proven the only one in a box (Krawczyk's test), and every other shape is "
     "ruled out";
 
+const char kBisectorFixesB[] =
+    "tB, Y and Z make cos(B/2) = tB (Y + Z) / (2 Y Z); Y, Z and tB fix one triangle: Y, Z and the "
+    "angle B between them fix its shape and size";
+
 const char kMirrorSearched[] =
     "; next to the isosceles shapes each pair of mirror images was searched as one shape";
 const char kMirrorMerged[] =
@@ -237,9 +241,22 @@ INSTANTIATE_TEST_SUITE_P(
              {{"Y", 3}, {"Z", 4}, {"tB", 3}},
              {{"3.5", "3", "4", "46.56746344", "57.91004874", "75.52248781"}},
              {"scalene acute"},
-             std::string("tB, Y and Z make cos(B/2) = tB (Y + Z) / (2 Y Z); Y, Z and tB fix one "
-                         "triangle") +
-                 kProvenOne},
+             kBisectorFixesB},
+        // cos(B/2) = 4 (24 + 3) / 144 = 3/4, so cos B = 1/8 = Z / Y: the
+        // right angle at A is the values' coincidence, decided exactly.
+        Case{"BisectorMakesARightAngle",
+             {{"Y", 24}, {"Z", 3}, {"tB", 4}},
+             {{"23.8117618", "24", "3", "90", "82.81924422", "7.18075578"}},
+             {"scalene right"},
+             kBisectorFixesB},
+        // Sides 1e60 apart: B is 120 degrees but for 1e-60 of it, and A
+        // about 5e-59 degrees (kept whole by the closed forms; a search of
+        // the shapes could not reach it).
+        Case{"BisectorBetweenSidesFarApart",
+             {{"Y", 1e-30}, {"Z", 1e30}, {"tB", 1e-30}},
+             {{"1e+30", "1e-30", "1e+30", "4.96196005879613e-59", "120", "60"}},
+             {"scalene obtuse"},
+             kBisectorFixesB},
         // At either end of what a median or a bisector can be with the two
         // sides at its corner, the triangle is flat: decided exactly, on
         // both sides of the harmonic mean 24/7 of 3 and 4.
@@ -271,9 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
              {{"Y", 3}, {"Z", 4}, {"tB", 3.4285714285714284}},
              {{"1", "3", "4", "0.00000362", "0.00000121", "179.99999517"}},
              {"scalene obtuse"},
-             std::string("tB, Y and Z make cos(B/2) = tB (Y + Z) / (2 Y Z); Y, Z and tB fix one "
-                         "triangle") +
-                 kProvenOne},
+             kBisectorFixesB},
         Case{"NoShape",
              {{"area", 10}, {"perimeter", 12}, {"circumradius", 3}},
              {},
