@@ -18,11 +18,6 @@ namespace anglewise::anysolve {
 
 Ball ShapeEquation::ratio() const {
   auto root = [](Measure m, double v) { return info(m).dimension == 2 ? sqrt(Ball(v)) : Ball(v); };
-  if (fromMedian) {
-    const FromMedian& f = *fromMedian;
-    Ball square = (sqr(Ball(f.p)) + sqr(Ball(f.q))) * 2L - sqr(Ball(f.median)) * 4L;
-    return sqrtPos(square) / root(reference, referenceValue);
-  }
   return root(measure, value) / root(reference, referenceValue);
 }
 

@@ -57,13 +57,6 @@ struct ShapeEquation {
   double value;
   Measure reference;
   double referenceValue;
-  /// Where set, `measure` is the side a median runs to, and its value
-  /// comes from the median and the two sides at its corner:
-  /// side^2 = 2 p^2 + 2 q^2 - 4 median^2.
-  struct FromMedian {
-    double median, p, q;
-  };
-  std::optional<FromMedian> fromMedian;
   Ball ratio() const;
 };
 

@@ -181,9 +181,8 @@ class Planner {
 
   // A median with the two sides that meet at its corner gives the side it
   // runs to, side^2 = 2 p^2 + 2 q^2 - 4 m^2, and a triangle only where
-  // |p - q| < 2 m < p + q (at either end the triangle is flat). The shapes
-  // are then searched from three sides, whose equations are far better
-  // conditioned than the median's.
+  // |p - q| < 2 m < p + q (at either end the triangle is flat). Three sides
+  // then fix the triangle (medianShape).
   bool medianWithItsSides(const Corner& k) {
     std::optional<double> m = value(k.median), p = value(k.sideP), q = value(k.sideQ);
     if (!m || !p || !q) return true;
@@ -355,31 +354,26 @@ class Planner {
       bisectorShape(*bisectorCorner_);
       return;
     }
+    if (medianCorner_) {
+      medianShape(*medianCorner_);
+      return;
+    }
     if (known >= 2) {
       fixShape();
       return;
     }
-    if (medianCorner_) {
-      const Corner& k = *medianCorner_;
-      p.equations.push_back({k.sideQ, *value(k.sideQ), k.sideP, plan_.referenceValue, {}});
-      ShapeEquation third{sideTo(k.median), 0, k.sideP, plan_.referenceValue, {}};
-      third.fromMedian =
-          ShapeEquation::FromMedian{*value(k.median), *value(k.sideP), *value(k.sideQ)};
-      p.equations.push_back(third);
-    } else {
-      // Each length against the reference, or against a length before it
-      // drawn from the same corner: their ratio has a closed form that
-      // stays sharp where the two nearly coincide (corner_ratios.h).
-      std::vector<GivenMeasure> before = {{plan_.reference, plan_.referenceValue}};
-      for (const GivenMeasure& g : plan_.measures) {
-        if (isAngle(g.measure) || g.measure == plan_.reference) continue;
-        GivenMeasure against = before.front();
-        for (const GivenMeasure& b : before) {
-          if (sameCorner(g.measure, b.measure)) against = b;
-        }
-        p.equations.push_back({g.measure, g.value, against.measure, against.value, {}});
-        before.push_back(g);
+    // Each length against the reference, or against a length before it
+    // drawn from the same corner: their ratio has a closed form that stays
+    // sharp where the two nearly coincide (corner_ratios.h).
+    std::vector<GivenMeasure> before = {{plan_.reference, plan_.referenceValue}};
+    for (const GivenMeasure& g : plan_.measures) {
+      if (isAngle(g.measure) || g.measure == plan_.reference) continue;
+      GivenMeasure against = before.front();
+      for (const GivenMeasure& b : before) {
+        if (sameCorner(g.measure, b.measure)) against = b;
       }
+      p.equations.push_back({g.measure, g.value, against.measure, against.value});
+      before.push_back(g);
     }
     if (plan_.isosceles) {
       Chart c;
@@ -475,6 +469,30 @@ class Planner {
     plan_.degreesExact = false;
     plan_.shapeFixedBy = std::string(nameOf(k.sideP)) + ", " + nameOf(k.sideQ) + " and the angle " +
                          nameOf(k.angle) + " between them fix its shape and size";
+  }
+
+  // Three sides a, b, c (the median's enclosed as closely as the
+  // bisector's angle above) fix the triangle; each angle from its half-angle
+  // tangent, tan(K/2) = sqrt((s - b)(s - c) / (s (s - a))), whose
+  // differences lose nothing however thin the triangle.
+  void medianShape(const Corner& k) {
+    exact::WorkingPrecision closely(kExactBits);
+    Ball p(*value(k.sideP)), q(*value(k.sideQ)), m(*value(k.median));
+    Ball facing[3];
+    facing[angleIndex(k.angle)] = sqrt((sqr(p) + sqr(q)) * 2L - sqr(m) * 4L);
+    facing[k.otherP] = p;
+    facing[k.otherQ] = q;
+    Ball s = exact::scaled2(facing[0] + facing[1] + facing[2], -1);
+    Ball degreesPerHalfTurn = Ball(180L) / exact::pi();
+    for (int i = 0; i < 3; ++i) {
+      Ball across = (s - facing[(i + 1) % 3]) * (s - facing[(i + 2) % 3]);
+      plan_.degrees[i] =
+          exact::atan2(sqrt(across), sqrt(s * (s - facing[i]))) * degreesPerHalfTurn * 2L;
+    }
+    plan_.fixedShape = true;
+    plan_.degreesExact = false;
+    plan_.shapeFixedBy = std::string(nameOf(k.sideP)) + ", " + nameOf(k.sideQ) + " and " +
+                         nameOf(sideTo(k.median)) + " fix its shape and size";
   }
 
   static void setCorner(Chart& c, int big) {

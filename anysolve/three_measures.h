@@ -29,12 +29,14 @@ struct ShapePlan {
   /// What was decided at once, as a clause ("hX = Y makes C a right angle").
   std::string decided;
   /// Angles known, in degrees: given or decided from given angles, as exact
-  /// balls; or, where a bisector and its sides fix the triangle, enclosed
-  /// far more closely than any report needs (`degreesExact` false).
+  /// balls; or, where a median or a bisector and the sides at its corner
+  /// fix the triangle, enclosed far more closely than any report needs
+  /// (`degreesExact` false).
   std::array<std::optional<exact::Ball>, 3> degrees;
   bool degreesExact = true;
-  /// The shape is fixed (two angles known, or two sides and the angle
-  /// between them): no search; `shapeFixedBy`, where set, says how.
+  /// The shape is fixed (two angles known, three sides, or two sides and
+  /// the angle between them): no search; `shapeFixedBy`, where set, says
+  /// how.
   bool fixedShape = false;
   std::string shapeFixedBy;
   /// The search, when there is one; its reference measure sets the size.

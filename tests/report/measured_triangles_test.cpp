@@ -228,13 +228,22 @@ INSTANTIATE_TEST_SUITE_P(
              "A, B and mZ fix one triangle: the angles fix the shape and mZ its size"},
         // A median with the two sides at its corner gives the third side
         // (2 X^2 + 2 Y^2 - 4 mZ^2 = 25): the right angle is exact.
-        Case{"MedianWithItsSides",
-             {{"mZ", 2.5}, {"X", 3}, {"Y", 4}},
-             {{"3", "4", "5", "53.13010235", "36.86989765", "90"}},
-             {"scalene right"},
-             std::string("mZ, X and Y make Z = sqrt(2 X^2 + 2 Y^2 - 4 mZ^2); mZ, X and Y fix one "
-                         "triangle") +
-                 kProvenOne},
+        Case{
+            "MedianWithItsSides",
+            {{"mZ", 2.5}, {"X", 3}, {"Y", 4}},
+            {{"3", "4", "5", "53.13010235", "36.86989765", "90"}},
+            {"scalene right"},
+            "mZ, X and Y make Z = sqrt(2 X^2 + 2 Y^2 - 4 mZ^2); mZ, X and Y fix one triangle: X, Y "
+            "and Z fix its shape and size"},
+        // The third side sqrt(10^12 + 2) of a sliver 10^6 long and 1 wide,
+        // B about 5.7e-5 degrees: three sides fix it at once.
+        Case{
+            "MedianOfASliver",
+            {{"X", 1}, {"Y", 1e6}, {"mZ", 5e5}},
+            {{"1", "1000000", "1000000.000001", "89.99991406", "0.0000573", "90.00002865"}},
+            {"scalene obtuse"},
+            "mZ, X and Y make Z = sqrt(2 X^2 + 2 Y^2 - 4 mZ^2); X, Y and mZ fix one triangle: X, Y "
+            "and Z fix its shape and size"},
         // A bisector with the two sides at its corner gives the angle
         // there: cos(B/2) = 3 (3 + 4) / 24 = 7/8, and so X = 3.5 exactly.
         Case{"BisectorWithItsSides",
