@@ -375,6 +375,24 @@ class Planner {
       p.equations.push_back({g.measure, g.value, against.measure, against.value});
       before.push_back(g);
     }
+    // Of three lengths, the pair not compared yet meets at every root too.
+    // No root needs it, but along a strip where the first two curves of
+    // shapes nearly agree it rules out boxes far from the root by itself.
+    if (before.size() == 3) {
+      auto compared = [&p](const GivenMeasure& a, const GivenMeasure& b) {
+        return std::any_of(p.equations.begin(), p.equations.end(), [&](const ShapeEquation& e) {
+          return (e.measure == a.measure && e.reference == b.measure) ||
+                 (e.measure == b.measure && e.reference == a.measure);
+        });
+      };
+      for (auto [later, earlier] :
+           {std::pair{before[2], before[1]}, std::pair{before[2], before[0]},
+            std::pair{before[1], before[0]}}) {
+        if (compared(later, earlier)) continue;
+        p.equations.push_back({later.measure, later.value, earlier.measure, earlier.value});
+        break;
+      }
+    }
     if (plan_.isosceles) {
       Chart c;
       c.kind = Chart::Kind::Isosceles;

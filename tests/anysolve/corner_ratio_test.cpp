@@ -79,8 +79,9 @@ void PrintTo(const NearFlat& c, std::ostream* os) {
 
 class NearFlatSearchTest : public testing::TestWithParam<NearFlat> {};
 
-// Each is settled within a budget of boxes that the search exceeded, many
-// times over, while it divided the two measures' own enclosures.
+// Each is settled within a budget of boxes that the search once exceeded:
+// the first two many times over, while it divided the two measures' own
+// enclosures; the others while it compared only two pairs of three lengths.
 TEST_P(NearFlatSearchTest, IsSettledWithFewBoxes) {
   std::vector<GivenMeasure> given;
   for (const auto& [m, v] : GetParam().measures) given.push_back({m, v});
@@ -111,7 +112,23 @@ INSTANTIATE_TEST_SUITE_P(Known, NearFlatSearchTest,
                                        {Measure::Z, 176.93447411852398},
                                        {Measure::tB, 233.65621782478897}},
                                       1,
-                                      4000}),
+                                      4000},
+                             // C is 5 degrees and the two medians' curves of shapes run side by
+                             // side for a long way: the third pair, tC against mX, crosses
+                             // them (3,131 boxes with two equations).
+                             NearFlat{"TwoMediansAndABisectorSideBySide",
+                                      {{Measure::mY, 27053.193239115353},
+                                       {Measure::tC, 56763.208008951246},
+                                       {Measure::mX, 30234.34638651408}},
+                                      1,
+                                      2700},
+                             // 1,939 boxes with two equations.
+                             NearFlat{"InradiusMedianAndBisector",
+                                      {{Measure::Inradius, 4.7105811181429673e-07},
+                                       {Measure::mZ, 1.6719542154970274e-06},
+                                       {Measure::tC, 1.0864641627828311e-06}},
+                                      2,
+                                      1200}),
                          [](const testing::TestParamInfo<NearFlat>& info) {
                            return std::string(info.param.name);
                          });
