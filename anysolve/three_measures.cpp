@@ -483,6 +483,9 @@ class Planner {
     d[angleIndex(k.angle)] = exact::atan2(s, r) * degreesPerHalfTurn * 2L;
     d[pShorter ? k.otherP : k.otherQ] = facingShorter;
     d[pShorter ? k.otherQ : k.otherP] = rest - facingShorter;
+    // X^2 = (p + q)^2 (p q - t^2) / (p q), exact where that is a dyadic.
+    Ball product = p * q;
+    keepSquares(angleIndex(k.angle), sqr(p + q) * (product - sqr(t)) / product, k, p, q);
     plan_.fixedShape = true;
     plan_.degreesExact = false;
     plan_.shapeFixedBy = std::string(nameOf(k.sideP)) + ", " + nameOf(k.sideQ) + " and the angle " +
@@ -497,7 +500,9 @@ class Planner {
     exact::WorkingPrecision closely(kExactBits);
     Ball p(*value(k.sideP)), q(*value(k.sideQ)), m(*value(k.median));
     Ball facing[3];
-    facing[angleIndex(k.angle)] = sqrt((sqr(p) + sqr(q)) * 2L - sqr(m) * 4L);
+    Ball square = (sqr(p) + sqr(q)) * 2L - sqr(m) * 4L;
+    keepSquares(angleIndex(k.angle), square, k, p, q);
+    facing[angleIndex(k.angle)] = sqrt(square);
     facing[k.otherP] = p;
     facing[k.otherQ] = q;
     Ball s = exact::scaled2(facing[0] + facing[1] + facing[2], -1);
@@ -511,6 +516,20 @@ class Planner {
     plan_.degreesExact = false;
     plan_.shapeFixedBy = std::string(nameOf(k.sideP)) + ", " + nameOf(k.sideQ) + " and " +
                          nameOf(sideTo(k.median)) + " fix its shape and size";
+  }
+
+  // The sides' squares, where the third side's is exact (the corner's own
+  // two are squares of doubles); as X^2, Y^2, Z^2 (X faces B, Y A, Z C).
+  void keepSquares(int corner, const Ball& thirdSquare, const Corner& k, const Ball& p,
+                   const Ball& q) {
+    Ball facing[3];
+    facing[corner] = thirdSquare;
+    facing[k.otherP] = sqr(p);
+    facing[k.otherQ] = sqr(q);
+    for (const Ball& s : facing) {
+      if (!s.exact()) return;
+    }
+    plan_.sideSquares = std::array<Ball, 3>{facing[1], facing[0], facing[2]};
   }
 
   static void setCorner(Chart& c, int big) {

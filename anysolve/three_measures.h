@@ -39,6 +39,10 @@ struct ShapePlan {
   /// how.
   bool fixedShape = false;
   std::string shapeFixedBy;
+  /// X^2, Y^2 and Z^2 as exact balls, where the fixed shape's sides are
+  /// known so: the triangle is then built from them, and a side that sits
+  /// on a rounding's tie is decided.
+  std::optional<std::array<exact::Ball, 3>> sideSquares;
   /// The search, when there is one; its reference measure sets the size.
   ShapeProblem problem;
   Measure reference = Measure::Circumradius;

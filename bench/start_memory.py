@@ -22,7 +22,7 @@ STARTS = 5
 
 
 def visible_window(pid, title):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name",
+    out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name",
                           f"^{title}$"], capture_output=True, text=True).stdout
     return out.split()
 

@@ -21,10 +21,11 @@ const ReportEngine* loadEngine() {
   }
   std::error_code failed;
   std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+  if (failed) throw std::runtime_error("Cannot find the program's folder: " + failed.message());
   std::string module = (program.parent_path() / kModuleName).string();
   // Kept for the life of the process: its code backs every report made.
   void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) throw std::runtime_error(std::string("Cannot load ") + module + ": " + dlerror());
+  if (!handle) throw std::runtime_error(std::string("Cannot load ") + dlerror());
   void* entry = dlsym(handle, kEntryPoint);
   if (!entry) throw std::runtime_error(module + " has no " + kEntryPoint);
   return reinterpret_cast<EntryPoint>(entry)();

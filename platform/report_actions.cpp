@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <exception>
 
 #include "drawing/report_figure.h"
 #include "engine/report_engine.h"
@@ -161,7 +162,26 @@ TriangleReport ReportActions::report() const {
   return reportEngine().makeReport(model_.reportInput());
 }
 
+// Whether the engine module loads; where it does not (a broken install),
+// one box says why, and the window goes on without the report.
+bool ReportActions::engineReady() {
+  try {
+    reportEngine();
+    return true;
+  } catch (const std::exception& missing) {
+    if (!engineMissingTold_) {
+      engineMissingTold_ = true;
+      QMessageBox::warning(&widget_, "Triangle Report Unavailable",
+                           text(missing.what()) +
+                               "\n\nThe report, its figure, the figure and report files and "
+                               "Solve from Any Three need it: reinstall Anglewise.");
+    }
+    return false;
+  }
+}
+
 void ReportActions::refresh() {
+  if (!engineReady()) return;
   TriangleReport now = report();
   consistent_ = now.consistent;
   if (status_) status_->setText(now.consistent ? kStatusText : kDoesNotFit);
@@ -178,6 +198,7 @@ void ReportActions::showReportWindow() {
 }
 
 void ReportActions::openReportWindow(bool activate) {
+  if (!engineReady()) return;
   if (!window_) {
     window_ = new ReportWindow(&widget_);
     offerCommandsIn(window_);
@@ -194,6 +215,7 @@ void ReportActions::openReportWindow(bool activate) {
 }
 
 void ReportActions::showAnyThreeWindow() {
+  if (!engineReady()) return;
   if (!anyThree_) anyThree_ = new AnyThreeWindow(&widget_);
   anyThree_->show();
   anyThree_->raise();
@@ -209,6 +231,7 @@ void ReportActions::copyResults() {
 }
 
 void ReportActions::copyReport() {
+  if (!engineReady()) return;
   TriangleReport now = report();
   auto* data = new QMimeData;
   data->setText(text(reportEngine().reportText(now)));
@@ -217,6 +240,7 @@ void ReportActions::copyReport() {
 }
 
 void ReportActions::copyFigure() {
+  if (!engineReady()) return;
   QTemporaryDir folder;
   QString svg = folder.filePath("figure.svg"), png = folder.filePath("figure.png");
   auto* data = new QMimeData;
@@ -265,6 +289,7 @@ QString ReportActions::askFileName(const QString& title, const QString& name,
 }
 
 void ReportActions::saveFigureAs() {
+  if (!engineReady()) return;
   QString path = askFileName("Save Figure As", "figure", kFigureFilters);
   if (path.isEmpty()) return;
   if (std::string error = saveFigure(path); !error.empty()) {
@@ -274,6 +299,7 @@ void ReportActions::saveFigureAs() {
 }
 
 void ReportActions::saveReportAsPdf() {
+  if (!engineReady()) return;
   QString path = askFileName("Save Report As PDF", "triangle", kPdfFilters);
   if (path.isEmpty()) return;
   if (std::string error = saveReportPdf(path); !error.empty()) {

@@ -81,6 +81,7 @@ class ReportActions : public QObject {
   QAction* addAction(const QString& text, const QKeySequence& keys, void (ReportActions::*run)());
   void buildMenu();
   void openReportWindow(bool activate);
+  bool engineReady();
   void offerContextMenu(QWidget* where, const QPoint& at);
   QString askFileName(const QString& title, const QString& name, const QString& filters);
   std::string setting(const char* key) const;
@@ -96,6 +97,7 @@ class ReportActions : public QObject {
   QAction* openWhenNotFitting_ = nullptr;
   QLabel* status_ = nullptr;
   bool consistent_ = true;
+  bool engineMissingTold_ = false;
 };
 
 }  // namespace anglewise

@@ -279,7 +279,15 @@ Solutions measuredSolutions(const MeasuredSearch& f) {
     out.why = decided + plan.refusal;
     return out;
   }
-  if (plan.fixedShape) {
+  std::string unused;
+  std::optional<TriangleParts> fromSquares;
+  if (plan.sideSquares) {
+    const auto& [XX, YY, ZZ] = *plan.sideSquares;
+    fromSquares = partsFromSquares(XX, YY, ZZ, unused);
+  }
+  if (fromSquares) {
+    out.triangles.push_back(*fromSquares);
+  } else if (plan.fixedShape) {
     Ball shape[3];
     for (int i = 0; i < 3; ++i) shape[i] = *plan.degrees[i] / 180L;
     out.triangles.push_back(partsOf(f, shape));

@@ -6,12 +6,13 @@ first report loads the engine module from beside the program and shows.
 Run on an X display with a window manager (with_desktop.sh), with the
 program's path in ANGLEWISE."""
 import os
+import shutil
 import subprocess
 import tempfile
 import time
 import unittest
 
-from placement_test import Session, run
+from placement_test import PROGRAM, Session, run
 
 # Libraries a start must leave alone, by the start of their file names.
 LOADED_LATER = ("anglewise-engine.so", "libflint", "libcalcium", "libmpfr", "libgmp.so",
@@ -55,6 +56,36 @@ class StartLibrariesTest(unittest.TestCase):
         run("xdotool", "key", "--window", self.session.window, "ctrl+r")
         self.assertIsNotNone(self.report_window(), "Ctrl+R showed no report window")
         self.assertEqual(mapped_of(mapped_files(pid), REPORT_NEEDS), sorted(REPORT_NEEDS))
+
+
+class MissingEngineTest(unittest.TestCase):
+    """A program whose engine module is gone says so in one box and goes on."""
+
+    def test_ctrl_r_tells_why_and_the_window_stays(self):
+        with tempfile.TemporaryDirectory() as folder:
+            program = shutil.copy(PROGRAM, folder)  # without anglewise-engine.so beside it
+            env = dict(os.environ, XDG_CONFIG_HOME=folder, XDG_DATA_HOME=folder)
+            process = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+            try:
+                main = self.window_named(process, "Anglewise")
+                run("xdotool", "windowactivate", "--sync", main)
+                run("xdotool", "key", "--window", main, "ctrl+r")
+                self.window_named(process, "Triangle Report Unavailable")
+                self.assertIsNone(process.poll(), "the program ended")
+            finally:
+                process.kill()
+                process.wait()
+
+    def window_named(self, process, title):
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline:
+            ids = run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(process.pid),
+                      "--name", f"^{title}$").split()
+            if ids:
+                return ids[0]
+            self.assertIsNone(process.poll(), f"the program ended before \"{title}\" showed")
+            time.sleep(0.1)
+        self.fail(f"no window \"{title}\"")
 
 
 if __name__ == "__main__":

@@ -235,6 +235,22 @@ INSTANTIATE_TEST_SUITE_P(
             {"scalene right"},
             "mZ, X and Y make Z = sqrt(2 X^2 + 2 Y^2 - 4 mZ^2); mZ, X and Y fix one triangle: X, Y "
             "and Z fix its shape and size"},
+        // The triangles 3, 4, 3.5 and 4, 7, 9 at 2^-8 and 2^-9 of the size: the
+        // third side, 0.013671875 and 0.017578125, sits on a tie at 8 places.
+        // Built from the sides' exact squares, it is decided (half to even).
+        Case{
+            "BisectorsThirdSideOnATie",
+            {{"Y", 0.01171875}, {"Z", 0.015625}, {"tB", 0.01171875}},
+            {{"0.01367188", "0.01171875", "0.015625", "46.56746344", "57.91004874", "75.52248781"}},
+            {"scalene acute"},
+            kBisectorFixesB},
+        Case{
+            "MediansThirdSideOnATie",
+            {{"X", 0.0078125}, {"Y", 0.013671875}, {"mZ", 0.0068359375}},
+            {{"0.0078125", "0.01367188", "0.01757812", "48.1896851", "25.2087653", "106.6015496"}},
+            {"scalene obtuse"},
+            "mZ, X and Y make Z = sqrt(2 X^2 + 2 Y^2 - 4 mZ^2); X, Y and mZ fix one triangle: X, Y "
+            "and Z fix its shape and size"},
         // The third side sqrt(10^12 + 2) of a sliver 10^6 long and 1 wide,
         // B about 5.7e-5 degrees: three sides fix it at once.
         Case{
