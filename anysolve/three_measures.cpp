@@ -494,8 +494,10 @@ class Planner {
 
   // Three sides a, b, c (the median's enclosed as closely as the
   // bisector's angle above) fix the triangle; each angle from its half-angle
-  // tangent, tan(K/2) = sqrt((s - b)(s - c) / (s (s - a))), whose
-  // differences lose nothing however thin the triangle.
+  // tangent, tan(K/2) = sqrt((s - b)(s - c) / (s (s - a))). The
+  // differences are of exact sides but for the third side's enclosure, so
+  // they keep their digits until the sides are some 1e400 apart (beyond
+  // that the report says a value could not be settled).
   void medianShape(const Corner& k) {
     exact::WorkingPrecision closely(kExactBits);
     Ball p(*value(k.sideP)), q(*value(k.sideQ)), m(*value(k.median));
