@@ -18,7 +18,7 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 # The window manager is ready once it has claimed the screen.
-for _ in $(seq 100); do
+for _ in $(seq 200); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.05
 done

@@ -45,23 +45,32 @@ type="$(runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin xdg-mime qu
   runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$runtime" \
     PATH=/usr/bin:/bin sh -c "cd && exec anglewise" >"$runtime/anglewise.log" 2>&1 &
   window() { xdotool search --name "$1" 2>/dev/null | tail -n 1 || true; }
+  # A busy machine can leave the window manager a moment behind: try again.
+  activate() {
+    for _ in $(seq 25); do xdotool windowactivate --sync "$1" 2>/dev/null && return 0; sleep 0.2; done
+    echo "the window manager never activated window $1" >&2
+    return 1
+  }
   for _ in $(seq 150); do
     main="$(window "^Anglewise$")"
     [ -n "$main" ] && xwininfo -id "$main" | grep -q IsViewable && break
     sleep 0.2
   done
   [ -n "$main" ] || { echo "the main window never showed" >&2; exit 1; }
-  xdotool windowactivate --sync "$main" key --clearmodifiers alt+p
+  activate "$main"
+  xdotool key --clearmodifiers alt+p
   sleep 0.3
   xdotool key Return
   for _ in $(seq 100); do dialog="$(window "^Page Setup$")"; [ -n "$dialog" ] && break; sleep 0.1; done
   [ -n "$dialog" ] || { echo "the Page Setup dialog never opened" >&2; exit 1; }
   sleep 0.5
-  xdotool windowactivate --sync "$dialog" key Return
+  activate "$dialog"
+  xdotool key Return
   for _ in $(seq 100); do [ -s "$home/print.pdf" ] && break; sleep 0.1; done
   sleep 0.5
   # The report, made by the engine the program loads from its own folder.
-  xdotool windowactivate --sync "$main" key --clearmodifiers ctrl+r
+  activate "$main"
+  xdotool key --clearmodifiers ctrl+r
   for _ in $(seq 100); do report="$(window "^Triangle Report$")"; [ -n "$report" ] && break; sleep 0.1; done
   [ -n "$report" ] || { echo "Ctrl+R showed no Triangle Report" >&2; exit 1; }
   wmctrl -i -c "$main"
